@@ -1,0 +1,125 @@
+#include "diagnostics/error_handler.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+#include <system_error>
+
+#include "diagnostics/app_globals.h"
+#include "platform/application_info.h"
+#include "runtime/vb_time.h"
+
+namespace diagnostics {
+
+namespace {
+ErrorHandlerSetup& setupStorage() {
+  static ErrorHandlerSetup setup;
+  return setup;
+}
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr int kProgramDefinedStyle = msgbox::OkOnly | msgbox::Exclamation;  // 48
+constexpr int kRuntimeStyle = msgbox::AbortRetryIgnore | msgbox::Exclamation | msgbox::DefaultButton2;  // 306
+
+std::string currentDateTime() {
+  const std::tm now = vb::localNow();
+  return vb::formatShortDate(now) + " " + vb::formatLongTime(now);
+}
+
+// The log must never take the handler down: the fallback folder is tried, and
+// when that fails too the record goes to standard error so it is not lost.
+void appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
+  try {
+    gErrorLogAppend(setup.logFile, entry);
+    return;
+  } catch (const vb::VbError&) {
+  }
+  try {
+    std::error_code ignored;
+    std::filesystem::create_directories(setup.fallbackLogFile.parent_path(), ignored);
+    gErrorLogAppend(setup.fallbackLogFile, entry);
+    return;
+  } catch (const vb::VbError& failure) {
+    std::cerr << "Scopster: the error log could not be written (" << failure.description() << "):\n\""
+              << entry << "\"\n";
+  }
+}
+
+int askUser(const ErrorHandlerSetup& setup, std::string_view prompt, int style) {
+  if (setup.dialogs == nullptr) {
+    std::cerr << "Error!\n" << prompt << '\n';
+    return msgbox::Abort;
+  }
+  return setup.dialogs->messageBox(prompt, style, "Error!");
+}
+}  // namespace
+
+void installErrorHandler(ErrorHandlerSetup setup) { setupStorage() = std::move(setup); }
+const ErrorHandlerSetup& errorHandlerSetup() { return setupStorage(); }
+
+ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs) {
+  const std::string logName = std::string(platform::ApplicationInfo::kExeName) + ".log";
+  ErrorHandlerSetup setup;
+  setup.dialogs = dialogs;
+  setup.logFile = platform::applicationFolder() / logName;
+  setup.fallbackLogFile = platform::userDataFolder() / logName;
+  return setup;
+}
+
+std::string versionText(std::int32_t major, std::int32_t minor) {
+  std::array<char, 40> text{};
+  std::snprintf(text.data(), text.size(), "v%d.%03d", static_cast<int>(major), static_cast<int>(minor));
+  return text.data();
+}
+
+std::string gsVersionText() {
+  return versionText(platform::ApplicationInfo::kMajorVersion, platform::ApplicationInfo::kMinorVersion);
+}
+
+std::string locationText(std::string_view objectName, std::string_view procedureName,
+                         std::int32_t lineNumber, const vb::VbError& pending) {
+  std::string text = std::string(objectName) + "." + std::string(procedureName) + ".";
+  if (pending.number() == vb::kProgramDefinedError) return text + pending.source();
+  return text + std::to_string(lineNumber);
+}
+
+std::string errorLogEntry(std::string_view dateTime, std::string_view location, const vb::VbError& pending) {
+  std::string entry;
+  entry.append(dateTime).append("  ").append(gsOSVersion).append("  Locale: ").append(gsUserRegion).append(kCrLf);
+  entry.append(platform::ApplicationInfo::kProductName).append(" ").append(gsVersionText()).append("  ");
+  entry.append(location).append(kCrLf);
+  entry.append("DllError: ").append(std::to_string(pending.lastDllError()));
+  entry.append("  ErrNo: ").append(std::to_string(pending.number())).append("  ");
+  entry.append(pending.description()).append(kCrLf);
+  return entry;
+}
+
+void gErrorLogAppend(const std::filesystem::path& fileName, std::string_view text) {
+  std::FILE* file = std::fopen(fileName.c_str(), "ab");
+  if (file == nullptr) throw vb::VbError::fromErrno(errno);
+  std::string record;
+  record.reserve(text.size() + 4);
+  record.append("\"").append(text).append("\"").append(kCrLf);
+  const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
+  const int writeErrno = errno;
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed) throw vb::VbError::fromErrno(written ? errno : writeErrno);
+}
+
+std::int16_t gnErrorHandler(std::string_view objectName, std::string_view procedureName,
+                            std::int32_t lineNumber, const vb::VbError& pending) {
+  const ErrorHandlerSetup& setup = errorHandlerSetup();
+  const bool programDefined = pending.number() == vb::kProgramDefinedError;
+  const std::string location = locationText(objectName, procedureName, lineNumber, pending);
+  appendToSomeLog(setup, errorLogEntry(currentDateTime(), location, pending));
+
+  const std::string prompt = "Source: " + location + "\r\n\r\n" + pending.description();
+  int answer = askUser(setup, prompt, programDefined ? kProgramDefinedStyle : kRuntimeStyle);
+  if (answer == msgbox::Ok) answer = msgbox::Abort;
+  if (answer != msgbox::Retry && answer != msgbox::Ignore) answer = msgbox::Abort;
+  if (answer == msgbox::Abort && setup.offerBugReport) setup.offerBugReport();
+  return static_cast<std::int16_t>(answer);
+}
+
+}  // namespace diagnostics

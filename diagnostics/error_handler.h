@@ -1,0 +1,54 @@
+#pragma once
+// The central error handler: logs the failure, asks Abort/Retry/Ignore, and
+// returns the answer to the error trap that called it.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "diagnostics/dialogs.h"
+#include "runtime/vb_error.h"
+
+namespace diagnostics {
+
+inline constexpr std::int16_t kAnswerAbort = 3;
+inline constexpr std::int16_t kAnswerRetry = 4;
+inline constexpr std::int16_t kAnswerIgnore = 5;
+
+// What the handler needs from the application; installed once at start-up
+// (tests install their own).
+struct ErrorHandlerSetup {
+  Dialogs* dialogs = nullptr;
+  std::filesystem::path logFile;          // Scopster.log in the application's folder
+  std::filesystem::path fallbackLogFile;  // used when logFile cannot be written
+  std::function<void()> offerBugReport;   // runs after an Abort, when set
+};
+
+void installErrorHandler(ErrorHandlerSetup setup);
+const ErrorHandlerSetup& errorHandlerSetup();
+// The setup of a normal start: the log beside the executable, the fallback in
+// the per-user data folder.
+ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs);
+
+// Reports one failure and returns 3 (Abort), 4 (Retry) or 5 (Ignore).
+std::int16_t gnErrorHandler(std::string_view objectName, std::string_view procedureName,
+                            std::int32_t lineNumber, const vb::VbError& pending);
+
+// Appends one record: a double quote, text, a double quote, CR LF. Creates the
+// file when absent. Raises the file error when it cannot be written.
+void gErrorLogAppend(const std::filesystem::path& fileName, std::string_view text);
+
+// "v" + major + "." + minor with at least three digits: "v0.916".
+std::string gsVersionText();
+std::string versionText(std::int32_t major, std::int32_t minor);
+
+// The three entry lines of a log record, each ended by CR LF.
+std::string errorLogEntry(std::string_view dateTime, std::string_view locationText,
+                          const vb::VbError& pending);
+// object.procedure.line, or object.procedure.source for program-defined errors.
+std::string locationText(std::string_view objectName, std::string_view procedureName,
+                         std::int32_t lineNumber, const vb::VbError& pending);
+
+}  // namespace diagnostics

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace utilities {
+
+// True when path is not empty and names an existing regular file that is not
+// hidden (its name does not begin with "."). "*" and "?" in the last path
+// component match as a folder search would, case-insensitively. A failing
+// search is reported through the error trap ("modFileExists"); the result is
+// then false.
+bool gbFileExists(std::string path, bool& bError);
+
+}  // namespace utilities

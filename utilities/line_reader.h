@@ -1,0 +1,51 @@
+#pragma once
+// Reads a whole text file into a line list with the dot-comment rules:
+// a later line "." + x is dropped, ".." + x comes back as "." + x, an empty
+// later line comes back as " ", and a first line "." + x is the header x.
+// A line ends at CR; CR LF is one terminator; a lone LF stays in the line.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace utilities {
+
+// Element 0 exists and stays empty; the lines are at 1..n, so the highest
+// index is the count.
+using LineList = std::vector<std::string>;
+
+inline std::int32_t upperBound(const LineList& lines) {
+  return lines.empty() ? 0 : static_cast<std::int32_t>(lines.size() - 1);
+}
+
+// An open file's bytes and read position, as msReadNextLine sees them.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+  bool atEnd() const { return position_ >= bytes_.size(); }
+  // The next raw line without its terminator; "" at the end.
+  std::string_view readLine();
+
+ private:
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+};
+
+// fileName is a path as the program holds it (Windows-1252, either slash).
+// A missing file (or a folder, or a hidden file) reads as no lines; a file that
+// exists but cannot be read raises its file error (untrapped: the caller's trap
+// reports it).
+void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header);
+
+// The lines of bytes, as gReadFileLines reads them from a file.
+void splitFileLines(std::string_view bytes, LineList& lines, std::string& header);
+
+// Number of lines in the file, 0 when it does not exist.
+std::int32_t mnCountFileLines(const std::string& fileName);
+std::int32_t countLines(std::string_view bytes);
+
+// The next line to keep, or "" when the file holds no further line.
+std::string msReadNextLine(LineCursor& file);
+
+}  // namespace utilities
