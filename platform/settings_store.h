@@ -1,0 +1,21 @@
+#pragma once
+// The per-user settings store: (application, section, key) -> text.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // The stored text, or defaultValue when the key is absent. Raises VbError on
+  // a store that cannot be read.
+  virtual std::string getSetting(std::string_view application, std::string_view section,
+                                 std::string_view key, std::string_view defaultValue) = 0;
+  // Overwrites the key. Raises VbError when the store cannot be written.
+  virtual void saveSetting(std::string_view application, std::string_view section,
+                           std::string_view key, std::string_view value) = 0;
+};
+
+}  // namespace platform
