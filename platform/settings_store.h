@@ -19,3 +19,16 @@ class SettingsStore {
 };
 
 }  // namespace platform
+
+namespace platform {
+
+// The store the application uses, installed once at start-up (tests install
+// one over a temporary folder). Raises VbError 91 when none is installed.
+void installSettingsStore(SettingsStore* store);
+SettingsStore& settings();
+
+// GetSetting / SaveSetting under the application's own name ("Ombry").
+std::string getSetting(std::string_view section, std::string_view key, std::string_view defaultValue);
+void saveSetting(std::string_view section, std::string_view key, std::string_view value);
+
+}  // namespace platform
