@@ -1,0 +1,19 @@
+#include <atomic>
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/scan_command.h"
+
+namespace {
+std::atomic<bool> stopRequested{false};
+extern "C" void requestStop(int) { stopRequested = true; }
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::signal(SIGINT, requestStop);
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested);
+}

@@ -1,0 +1,130 @@
+#include "engine/analyser.h"
+
+#include <string_view>
+
+#include "diagnostics/error_trap.h"
+#include "engine/source_scanner.h"
+#include "runtime/vb_numbers.h"
+#include "runtime/vb_strings.h"
+#include "runtime/vb_time.h"
+
+namespace engine {
+
+namespace {
+constexpr std::string_view kObject = "frmScopster";
+// A yield costs more than a search; below this interval it is skipped, which
+// keeps the window live without slowing the run down.
+constexpr auto kYieldInterval = std::chrono::milliseconds(5);
+}  // namespace
+
+void Analyser::mAnalyse(bool& bError) {
+  diagnostics::ErrorTrap trap{kObject, "mAnalyse", bError};
+  summary_ = RunSummary{};
+  if (!trap.step(1, [&] {
+        mvStartTime_ = Clock::now();
+        lastYield_ = mvStartTime_;
+        shownSeconds_ = -1;
+      }))
+    return;
+  if (!trap.step(2, [&] {
+        view_.clearList();
+        view_.appendLine(view_.sourceText());
+      }))
+    return;
+  if (!trap.step(3, [&] {
+        view_.setRunTimeCaption("Run Time: 00:00:00");
+        view_.setProcessingVisible(true);
+        view_.repaint();
+      }))
+    return;
+  if (!trap.step(4, [&] {
+        masSourceFiles_.assign(1, std::string());
+        cache_.clear();
+        mnSourceFileCount_ = mnGetSourceFiles(bError);
+      }))
+    return;
+  if (mnSourceFileCount_ == 0 || bError) return;
+  if (!trap.step(5, [&] {
+        cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()),
+                       [this] { yieldNow(); });
+      }))
+    return;
+  for (sourceFileLoop_ = 1; sourceFileLoop_ <= mnSourceFileCount_; ++sourceFileLoop_) {
+    mnSourceFile_ = static_cast<std::int16_t>(sourceFileLoop_);
+    if (!trap.step(6, [&] { analyseSourceFile(bError); })) return;
+    if (bError || view_.stopRequested()) break;
+  }
+  trap.step(8, [&] { finishRun(bError); });
+}
+
+void Analyser::analyseSourceFile(bool& bError) {
+  const std::string path = masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)];
+  view_.setSourceFileCaption(path);
+  utilities::LineList publics{std::string()};
+  mShowSourceGetPublics(path, publics, bError);
+  if (bError) return;
+  for (std::size_t i = 1; i < publics.size(); ++i) {
+    const std::string& declaration = publics[i];
+    view_.setPublicCaption(declaration);
+    const bool found = usedInAnotherFile(declaration, bError);
+    if (bError || view_.stopRequested()) return;
+    if (!found) appendResultGroup(declaration, mbPublicInFile(declaration, path, false, bError));
+  }
+}
+
+bool Analyser::usedInAnotherFile(const std::string& declaration, bool& bError) {
+  bool found = false;
+  for (std::int32_t j = 1; j <= mnSourceFileCount_; ++j) {
+    if (j != mnSourceFile_)
+      found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
+    if (bError || found || view_.stopRequested()) break;
+    yieldNow();
+  }
+  return found;
+}
+
+void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnFile) {
+  view_.appendLine("    " + masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)]);
+  view_.appendLine("        " + declaration);
+  view_.appendLine(usedInOwnFile ? "        Private" : "        Unused");
+  view_.appendLine("");
+  ++summary_.reported;
+  if (view_.autoScrollValue() == 1) {
+    // The blank closing line first brings the end of the list into view.
+    view_.setListIndex(view_.listCount() - 1);
+    view_.setListIndex(view_.listCount() - 3);
+  }
+}
+
+void Analyser::yieldNow() {
+  const Clock::time_point now = Clock::now();
+  if (now - lastYield_ < kYieldInterval) return;
+  view_.yield();
+  lastYield_ = Clock::now();
+}
+
+void Analyser::finishRun(bool& bError) {
+  if (view_.stopRequested()) return;
+  if (sourceFileLoop_ > mnSourceFileCount_) mnSourceFile_ = mnSourceFileCount_;
+  mShowProgress(bError);
+  view_.setProcessingVisible(false);
+  view_.setPublicCaption("");
+  view_.setSearchFileCaption("");
+  view_.setSourceFileCaption("");
+}
+
+void Analyser::mShowProgress(bool& bError) {
+  diagnostics::ErrorTrap trap{kObject, "mShowProgress", bError};
+  if (view_.stopRequested()) return;
+  trap.step(1, [&] {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - mvStartTime_);
+    const std::int64_t seconds = elapsed.count() / 1000;
+    if (seconds == shownSeconds_ && mnSourceFile_ == shownSourceFile_) return;
+    view_.setRunTimeCaption("Run Time: " + vb::formatElapsed(elapsed) + "  File: " +
+                            std::to_string(mnSourceFile_) + "/" + std::to_string(mnSourceFileCount_));
+    shownSeconds_ = seconds;
+    shownSourceFile_ = mnSourceFile_;
+  });
+}
+
+}  // namespace engine

@@ -1,0 +1,64 @@
+#pragma once
+// One analysis run over a VB6 project: the run state that lives in the main
+// window, and the procedures that read the project, collect its "Public"
+// declarations and search the other files for each declared name.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/run_view.h"
+#include "engine/source_cache.h"
+#include "utilities/line_reader.h"
+
+namespace engine {
+
+// How the last run ended, for callers that report it (the terminal tool).
+struct RunSummary {
+  bool projectMissing = false;  // "File does not exist"
+  std::int32_t reported = 0;    // result groups appended
+};
+
+class Analyser {
+ public:
+  explicit Analyser(RunView& view) : view_(view) {}
+
+  void mAnalyse(bool& bError);
+  void mShowProgress(bool& bError);
+  std::int16_t mnGetSourceFiles(bool& bError);
+  void mShowSourceGetPublics(std::string sFile, utilities::LineList& asPublics, bool& bError);
+  bool mbPublicInFile(std::string sDeclaration, std::string sFile, bool bOtherFile, bool& bError);
+
+  const std::vector<std::string>& masSourceFiles() const { return masSourceFiles_; }
+  std::int16_t mnSourceFileCount() const { return mnSourceFileCount_; }
+  std::int16_t mnSourceFile() const { return mnSourceFile_; }
+  const RunSummary& lastRun() const { return summary_; }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  void analyseSourceFile(bool& bError);
+  bool usedInAnotherFile(const std::string& declaration, bool& bError);
+  void appendResultGroup(const std::string& declaration, bool usedInOwnFile);
+  bool searchOtherFile(const std::string& file, const std::string& name, bool& bError);
+  bool searchDeclaringFile(const std::string& declaration, const std::string& file,
+                           const std::string& name, bool& bError);
+  void yieldNow();
+  void finishRun(bool& bError);
+
+  RunView& view_;
+  SourceCache cache_;
+  std::vector<std::string> masSourceFiles_{std::string()};
+  std::int16_t mnSourceFileCount_ = 0;
+  std::int16_t mnSourceFile_ = 0;
+  std::int32_t sourceFileLoop_ = 0;  // the loop counter, which may pass 32,767 once
+  Clock::time_point mvStartTime_{};
+  Clock::time_point lastYield_{};
+  RunSummary summary_;
+  // The run-time label is rebuilt only when its text can have changed.
+  std::int64_t shownSeconds_ = -1;
+  std::int32_t shownSourceFile_ = -1;
+};
+
+}  // namespace engine

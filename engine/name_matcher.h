@@ -1,0 +1,39 @@
+#pragma once
+// Finds which of a fixed set of names occur inside a token, in one walk per
+// start position over a trie of the names.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace engine {
+
+// Bytes that can belong to an identifier. A name made only of these bytes can
+// only occur inside a maximal run of them, which is what lets the index work
+// token by token.
+bool isIdentifierByte(unsigned char byte);
+bool isIdentifierText(std::string_view text);
+
+class NameMatcher {
+ public:
+  // Adds a name (identifier bytes only, not empty); returns its id. Adding the
+  // same name twice returns the same id.
+  std::uint32_t add(std::string_view name);
+  // The id of a name, or -1 when it was never added.
+  std::int64_t idOf(std::string_view name) const;
+  // Every id whose name occurs in token, each once.
+  void namesIn(std::string_view token, std::vector<std::uint32_t>& ids) const;
+  std::size_t size() const { return ids_.size(); }
+
+ private:
+  static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
+  std::uint32_t child(std::uint32_t node, unsigned char byte) const;
+
+  std::unordered_map<std::string, std::uint32_t> ids_;
+  std::unordered_map<std::uint64_t, std::uint32_t> edges_;  // (node << 8 | byte) -> node
+  std::vector<std::uint32_t> nameAtNode_{kNoName};          // node 0 is the root
+};
+
+}  // namespace engine

@@ -1,0 +1,84 @@
+// The project file reader: the form and module entries of a .vbp file.
+#include <string_view>
+
+#include "diagnostics/error_trap.h"
+#include "engine/analyser.h"
+#include "engine/source_scanner.h"
+#include "runtime/vb_numbers.h"
+#include "runtime/vb_strings.h"
+#include "utilities/file_exists.h"
+
+namespace engine {
+
+namespace {
+// The project folder: the path up to and including its last "\" or "/".
+std::string projectFolder(const std::string& projectPath) {
+  const std::size_t cut = projectPath.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : projectPath.substr(0, cut + 1);
+}
+
+bool isSourceEntry(std::string_view line) {
+  return vb::Left(line, 4) == "Form" || vb::Left(line, 6) == "Module";
+}
+
+// "Form=x.frm" -> "x.frm"; "Module=modA; modA.bas" -> "modA.bas".
+std::string entryPath(const std::string& line) {
+  const std::int64_t length = vb::Len(line);
+  if (vb::Left(line, 4) == "Form") return std::string(vb::Right(line, length - 5));
+  return std::string(vb::Right(line, length - vb::InStr(line, ";") - 1));
+}
+}  // namespace
+
+std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
+  diagnostics::ErrorTrap trap{"frmScopster", "mnGetSourceFiles", bError};
+  const std::string project = view_.sourceText();
+  bool exists = false;
+  if (!trap.step(1, [&] { exists = utilities::gbFileExists(project, bError); })) return 0;
+  if (bError || !exists) {
+    view_.appendLine("File does not exist");
+    summary_.projectMissing = true;
+    return 0;
+  }
+  utilities::LineList lines;
+  std::int16_t lineCount = 0;
+  if (!trap.step(2, [&] {
+        std::string header;
+        utilities::gReadFileLines(project, lines, header);
+      }))
+    return 0;
+  if (!trap.step(3, [&] { masSourceFiles_.assign(1, std::string()); })) return 0;
+  const std::string folder = projectFolder(project);
+  if (!trap.step(5, [&] { lineCount = vb::CInt(utilities::upperBound(lines)); })) return 0;
+  for (std::int32_t i = 1; i <= lineCount; ++i) {
+    std::string line = lines[static_cast<std::size_t>(i)];
+    if (!isSourceEntry(line)) continue;
+    masSourceFiles_.emplace_back();
+    if (!trap.step(6, [&] { line = entryPath(line); })) return 0;
+    if (vb::InStr(line, ":") == 0) line = folder + line;
+    masSourceFiles_.back() = std::move(line);
+  }
+  std::int16_t count = 0;
+  trap.step(7, [&] { count = vb::CInt(utilities::upperBound(masSourceFiles_)); });
+  return count;
+}
+
+void Analyser::mShowSourceGetPublics(std::string sFile, utilities::LineList& asPublics, bool& bError) {
+  diagnostics::ErrorTrap trap{"frmScopster", "mShowSourceGetPublics", bError};
+  bool exists = false;
+  if (!trap.step(1, [&] { exists = utilities::gbFileExists(sFile, bError); })) return;
+  if (bError || !exists) {
+    view_.appendLine("Can't find file '" + sFile + "'");
+    bError = true;
+    return;
+  }
+  const utilities::LineList* lines = nullptr;
+  std::int16_t lineCount = 0;
+  if (!trap.step(2, [&] { lines = &cache_.lines(sFile); })) return;
+  if (!trap.step(3, [&] { lineCount = vb::CInt(utilities::upperBound(*lines)); })) return;
+  for (std::int32_t i = 1; i <= lineCount; ++i) {
+    const std::string& line = (*lines)[static_cast<std::size_t>(i)];
+    if (isPublicDeclaration(line)) asPublics.push_back(line);
+  }
+}
+
+}  // namespace engine
