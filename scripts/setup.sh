@@ -1,0 +1,37 @@
+# Sourced by ./run and ./test: makes sure the Debian packages the build and the
+# tests need are installed. As root it installs what is missing; otherwise it
+# prints the one command to run and stops.
+
+scopster_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev   # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+  libgtest-dev   # GoogleTest
+  poppler-utils  # pdftotext reads printed output in the tests
+  locales        # locale sources, compiled into the build folder for the tests
+  xauth xvfb     # a display for screenshots on a machine without one
+  time           # peak memory in bench/run-bench
+)
+
+scopster_missing_packages() {
+  local package
+  for package in "${scopster_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      printf '%s\n' "$package"
+    fi
+  done
+}
+
+scopster_ensure_packages() {
+  local missing
+  missing=$(scopster_missing_packages | tr '\n' ' ')
+  [[ -z ${missing// /} ]] && return 0
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "Installing: $missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+  else
+    echo "Missing packages. Run this once, then try again:" >&2
+    echo "  sudo apt-get install --no-install-recommends $missing" >&2
+    return 1
+  fi
+}
