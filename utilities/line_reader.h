@@ -35,7 +35,7 @@ class LineCursor {
 // fileName is a path as the program holds it (Windows-1252, either slash).
 // A missing file (or a folder, or a hidden file) reads as no lines; a file that
 // exists but cannot be read raises its file error (untrapped: the caller's trap
-// reports it).
+// reports it) and leaves lines and header as they were. The file is read once.
 void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header);
 
 // The lines of bytes, as gReadFileLines reads them from a file.

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runtime/vb_error.h"
+#include "tests/support/test_support.h"
+#include "utilities/line_reader.h"
+
+namespace {
+
+using utilities::LineList;
+
+// The kept lines without element 0.
+std::vector<std::string> keptLines(const LineList& lines) {
+  EXPECT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "");
+  return lines.empty() ? std::vector<std::string>() : std::vector<std::string>(lines.begin() + 1, lines.end());
+}
+
+struct SplitCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> lines;
+  std::string header;  // "unchanged" when the file has no header line
+};
+
+TEST(LineReader, SplitsLinesAndAppliesDotRules) {
+  using namespace std::string_literals;
+  const SplitCase cases[] = {
+      {"CR ends a line", "a\rb\rc", {"a", "b", "c"}, "unchanged"},
+      {"CR LF is one terminator", "a\r\nb\r\n", {"a", "b"}, "unchanged"},
+      {"CR LF CR LF at the end", "a\r\n\r\n", {"a", " "}, "unchanged"},
+      {"LF alone stays in the line", "a\nb\nc\n", {"a\nb\nc\n"}, "unchanged"},
+      {"LF after CR LF starts the next line", "a\r\n\nb", {"a", "\nb"}, "unchanged"},
+      {"CR only", "\r\r\r", {"", " ", " "}, "unchanged"},
+      {"CR before CR LF", "a\r\r\nb", {"a", " ", "b"}, "unchanged"},
+      {"empty first line stored as empty", "\r\nsecond", {"", "second"}, "unchanged"},
+      {"lone terminator", "\r\n", {""}, "unchanged"},
+      {"empty file", "", {}, "unchanged"},
+      {"header line", ".Title\r\nx\r\n", {"x"}, "Title"},
+      {"header of two dots", "..x\r\ny", {"y"}, ".x"},
+      {"bare dot header", ".\r\ny", {"y"}, ""},
+      {"header and nothing else", ".T", {}, "T"},
+      {"header then empty line", ".T\r\n\r\n", {" "}, "T"},
+      {"only comments", ".h\r\n.c1\r\n.c2\r\n", {}, "h"},
+      {"comments dropped", "first\r\n.c1\r\n.c2\r\nkept\r\n", {"first", "kept"}, "unchanged"},
+      {"two dots give one", "first\r\n..x\r\n..\r\n", {"first", ".x", "."}, "unchanged"},
+      {"comment then two dots", "a\r\n.c\r\n..d", {"a", ".d"}, "unchanged"},
+      {"empty later line", "first\r\n\r\nlast", {"first", " ", "last"}, "unchanged"},
+      {"ends on a comment", "first\r\nsecond\r\n.trailing\r\n", {"first", "second"}, "unchanged"},
+      {"indented dot is no comment", "With x\r\n    .Caption = 1\r\n.Caption = 2\r\n",
+       {"With x", "    .Caption = 1"}, "unchanged"},
+      {"NUL bytes kept", "a\0b\r\n\0\r\n\xFF"s, {"a\0b"s, "\0"s, "\xFF"}, "unchanged"},
+  };
+  for (const auto& c : cases) {
+    LineList lines{"", "stale"};
+    std::string header = "unchanged";
+    utilities::splitFileLines(c.bytes, lines, header);
+    EXPECT_EQ(keptLines(lines), c.lines) << c.name;
+    EXPECT_EQ(header, c.header) << c.name;
+    EXPECT_EQ(utilities::upperBound(lines), static_cast<std::int32_t>(c.lines.size())) << c.name;
+  }
+}
+
+TEST(LineReader, CountsLinesAsLineInputReadsThem) {
+  const std::pair<const char*, std::int32_t> cases[] = {
+      {"", 0},      {"a", 1},   {"a\r", 1},   {"a\r\n", 1}, {"a\r\n\r\n", 2},
+      {"\n", 1},    {"a\rb", 2}, {"\r\r", 2}, {"a\n\r\n", 1}, {"\r\n\n", 2},
+  };
+  for (const auto& [bytes, expected] : cases) EXPECT_EQ(utilities::countLines(bytes), expected) << bytes;
+}
+
+TEST(LineReader, ReadsFileThroughVbPath) {
+  test_support::TempDir dir;
+  dir.write("Proj/Forms/Main.frm", ".Header\r\nVERSION 5.00\r\n.drop\r\nBegin\r\n");
+  LineList lines;
+  std::string header;
+  utilities::gReadFileLines(dir.str() + "\\proj\\FORMS\\main.FRM", lines, header);
+  EXPECT_EQ(keptLines(lines), (std::vector<std::string>{"VERSION 5.00", "Begin"}));
+  EXPECT_EQ(header, "Header");
+  EXPECT_EQ(utilities::mnCountFileLines(dir.str() + "/Proj/Forms/Main.frm"), 4);
+}
+
+TEST(LineReader, ReadsMegabyteBinaryLine) {
+  test_support::TempDir dir;
+  std::string line(1 << 20, '\0');
+  for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>(i % 251 == 13 ? 0 : i % 251);
+  const auto file = dir.write("big.bas", line);
+  LineList lines;
+  std::string header;
+  utilities::gReadFileLines(file.string(), lines, header);
+  ASSERT_EQ(utilities::upperBound(lines), 1);
+  EXPECT_TRUE(lines[1] == line) << "line of " << lines[1].size() << " bytes differs";
+}
+
+TEST(LineReader, AbsentFilesReadAsNoLines) {
+  test_support::TempDir dir;
+  dir.write(".hidden.bas", "a\r\nb\r\n");
+  std::filesystem::create_directory(dir.path() / "Folder.bas");
+  std::filesystem::create_symlink(dir.path() / "gone.bas", dir.path() / "dangling.bas");
+  const char* names[] = {"missing.bas", "NoFolder/x.bas", "Folder.bas", ".hidden.bas", "dangling.bas"};
+  for (const char* name : names) {
+    const std::string path = dir.str() + "/" + name;
+    LineList lines{"", "stale"};
+    std::string header = "unchanged";
+    utilities::gReadFileLines(path, lines, header);
+    EXPECT_EQ(lines, LineList{""}) << name;
+    EXPECT_EQ(header, "unchanged") << name;
+    EXPECT_EQ(utilities::mnCountFileLines(path), 0) << name;
+  }
+}
+
+std::int32_t errorNumberOfRead(const std::string& path, LineList& lines) {
+  std::string header;
+  try {
+    utilities::gReadFileLines(path, lines, header);
+  } catch (const vb::VbError& failure) {
+    return failure.number();
+  }
+  return 0;
+}
+
+TEST(LineReader, UnreadableFileRaisesItsFileError) {
+  test_support::TempDir dir;
+  // Reading a process's memory at offset 0 fails with EIO, even for root.
+  std::filesystem::create_symlink("/proc/self/mem", dir.path() / "mem.bas");
+  std::vector<std::pair<std::string, std::int32_t>> cases = {{dir.str() + "/mem.bas", vb::err::DeviceIoError}};
+  if (::geteuid() != 0) {
+    const auto locked = dir.write("locked.bas", "a\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    cases.emplace_back(locked.string(), vb::err::PermissionDenied);
+  }
+  for (const auto& [path, number] : cases) {
+    LineList lines{"", "kept"};
+    EXPECT_EQ(errorNumberOfRead(path, lines), number) << path;
+    EXPECT_EQ(lines, (LineList{"", "kept"})) << "list changed by a failed read of " << path;
+    EXPECT_THROW(utilities::mnCountFileLines(path), vb::VbError) << path;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/test_support.h"
+#include "utilities/vb_path.h"
+
+namespace {
+
+TEST(VbPath, MapsProjectSpellingToTheFileSystem) {
+  test_support::TempDir dir;
+  dir.write("Forms/X_BlackLight.frm", "");
+  dir.write("Café/Menu.frm", "");
+  dir.write("Mods/Ünïcode.bas", "");
+  dir.write("Mods/Šipka.bas", "");
+  dir.write("Twins/a.frm", "");
+  dir.write("Twins/A.FRM", "");
+  dir.write("Sub/Deep/File.bas", "");
+  // Project text is Windows-1252: \xC9 É, \xDC Ü, \xCF Ï, \x9A š, \xE9 é.
+  const std::pair<const char*, const char*> cases[] = {
+      {"Forms/X_BlackLight.frm", "Forms/X_BlackLight.frm"},
+      {"Forms\\X_Blacklight.frm", "Forms/X_BlackLight.frm"},
+      {"forms/x_blacklight.FRM", "Forms/X_BlackLight.frm"},
+      {"CAF\xC9\\menu.frm", "Café/Menu.frm"},
+      {"Mods\\\xDCN\xCF" "CODE.BAS", "Mods/Ünïcode.bas"},
+      {"mods\\\x9Aipka.bas", "Mods/Šipka.bas"},
+      {"Twins\\a.FRM", "Twins/a.FRM"},
+      {"sub\\deep\\..\\.\\DEEP\\file.bas", "Sub/Deep/.././Deep/File.bas"},
+      {"Missing\\forms\\x.frm", "Missing/forms/x.frm"},
+      {"Forms\\Caf\xE9.frm", "Forms/Café.frm"},
+  };
+  for (const auto& [written, expected] : cases)
+    EXPECT_EQ(utilities::nativePath(dir.str() + "\\" + written).string(), (dir.path() / expected).string()) << written;
+}
+
+TEST(VbPath, DriveLetterPathStaysAsWritten) {
+  EXPECT_EQ(utilities::nativePath("C:\\Proj\\Forms\\a.frm").string(), "C:\\Proj\\Forms\\a.frm");
+}
+
+}  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// What a folder search with the normal attributes finds: regular files (links
+// followed) that are not hidden. A name beginning with "." is our hidden file.
+
+#include <filesystem>
+#include <string_view>
+
+namespace utilities {
+
+bool isHiddenName(const std::filesystem::path& path);
+
+// errno values that mean "nothing by that name", as opposed to a search that failed.
+bool isNotFoundErrno(int errnoValue);
+
+// True when path names a regular, non-hidden file; false when nothing (or a
+// folder, or another kind of entry) is there. Raises the file error when the
+// lookup itself fails (name too long, permission denied, ...).
+bool isVisibleFile(const std::filesystem::path& path);
+
+// Folder-search matching of a Windows-1252 name: "*" any run, "?" exactly one
+// character, letters compared without regard to case.
+bool matchesWildcard(std::string_view pattern, std::string_view name);
+
+// True when some regular, non-hidden entry of folder matches pattern; false
+// when the folder does not exist. Raises the file error when the folder cannot
+// be searched.
+bool anyVisibleMatch(const std::filesystem::path& folder, std::string_view pattern);
+
+}  // namespace utilities

@@ -1,0 +1,102 @@
+#include "utilities/line_reader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+#include "runtime/vb_error.h"
+#include "utilities/file_bytes.h"
+
+namespace utilities {
+
+namespace {
+bool startsWith(std::string_view line, std::string_view prefix) {
+  return line.substr(0, prefix.size()) == prefix;
+}
+
+// A single leading dot; ".." stands for a line that really begins with ".".
+bool isComment(std::string_view line) { return startsWith(line, ".") && !startsWith(line, ".."); }
+
+// Where the text after the last terminator begins (0 when there is no terminator).
+std::size_t endOfLastTerminator(std::string_view bytes) {
+  const std::size_t lastCr = bytes.rfind('\r');
+  if (lastCr == std::string_view::npos) return 0;
+  const std::size_t afterCr = lastCr + 1;
+  return afterCr < bytes.size() && bytes[afterCr] == '\n' ? afterCr + 1 : afterCr;
+}
+
+std::int32_t keptCount(const LineList& lines) { return upperBound(lines); }
+}  // namespace
+
+std::string_view LineCursor::readLine() {
+  if (atEnd()) return {};
+  const char* begin = bytes_.data() + position_;
+  const std::size_t remaining = bytes_.size() - position_;
+  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', remaining));
+  if (cr == nullptr) {
+    position_ = bytes_.size();
+    return {begin, remaining};
+  }
+  const auto length = static_cast<std::size_t>(cr - begin);
+  position_ += length + 1;
+  if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+  return {begin, length};
+}
+
+std::int32_t countLines(std::string_view bytes) {
+  const auto terminators = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
+  const bool openLastLine = endOfLastTerminator(bytes) < bytes.size();
+  const std::size_t total = terminators + (openLastLine ? 1 : 0);
+  if (total > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) vb::raise(vb::err::Overflow);
+  return static_cast<std::int32_t>(total);
+}
+
+std::string msReadNextLine(LineCursor& file) {
+  std::string_view line;
+  while (!file.atEnd()) {
+    line = file.readLine();
+    if (line.empty()) line = " ";
+    if (!isComment(line)) break;
+  }
+  if (startsWith(line, "..")) return std::string(line.substr(1));
+  // The loop only leaves on a comment when the file ended on one.
+  if (isComment(line)) return {};
+  return std::string(line);
+}
+
+void splitFileLines(std::string_view bytes, LineList& lines, std::string& header) {
+  const std::int32_t total = countLines(bytes);
+  lines.assign(1, std::string());
+  if (total == 0) return;
+  lines.reserve(static_cast<std::size_t>(total) + 1);
+
+  LineCursor file(bytes);
+  const std::string_view first = file.readLine();
+  if (startsWith(first, ".")) {
+    header.assign(first.substr(1));
+  } else {
+    lines.emplace_back(first);
+  }
+  if (total == 1) return;
+  do {
+    std::string line = msReadNextLine(file);
+    if (!line.empty()) lines.push_back(std::move(line));
+  } while (!file.atEnd() && keptCount(lines) < total);
+}
+
+std::int32_t mnCountFileLines(const std::string& fileName) {
+  const std::optional<std::string> content = readVisibleFile(fileName);
+  return content ? countLines(*content) : 0;
+}
+
+void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header) {
+  const std::optional<std::string> content = readVisibleFile(fileName);
+  if (!content) {
+    lines.assign(1, std::string());
+    return;
+  }
+  splitFileLines(*content, lines, header);
+}
+
+}  // namespace utilities
