@@ -12,9 +12,6 @@ namespace engine {
 
 namespace {
 constexpr std::string_view kObject = "frmScopster";
-// A yield costs more than a search; below this interval it is skipped, which
-// keeps the window live without slowing the run down.
-constexpr auto kYieldInterval = std::chrono::milliseconds(5);
 }  // namespace
 
 void Analyser::mAnalyse(bool& bError) {
@@ -98,7 +95,7 @@ void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnF
 
 void Analyser::yieldNow() {
   const Clock::time_point now = Clock::now();
-  if (now - lastYield_ < kYieldInterval) return;
+  if (now - lastYield_ < yieldInterval_) return;
   view_.yield();
   lastYield_ = Clock::now();
 }

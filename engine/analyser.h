@@ -22,7 +22,13 @@ struct RunSummary {
 
 class Analyser {
  public:
-  explicit Analyser(RunView& view) : view_(view) {}
+  // A yield costs more than a search; yields closer together than
+  // yieldInterval are skipped, which keeps the window live without slowing the
+  // run down.
+  static constexpr std::chrono::milliseconds kDefaultYieldInterval{5};
+
+  explicit Analyser(RunView& view, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
+      : view_(view), yieldInterval_(yieldInterval) {}
 
   void mAnalyse(bool& bError);
   void mShowProgress(bool& bError);
@@ -48,6 +54,7 @@ class Analyser {
   void finishRun(bool& bError);
 
   RunView& view_;
+  std::chrono::milliseconds yieldInterval_;
   SourceCache cache_;
   std::vector<std::string> masSourceFiles_{std::string()};
   std::int16_t mnSourceFileCount_ = 0;

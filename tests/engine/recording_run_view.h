@@ -1,0 +1,45 @@
+#pragma once
+// A RunView that records what the run shows, and can press Stop from a yield.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/run_view.h"
+
+namespace engine_test {
+
+class RecordingRunView : public engine::RunView {
+ public:
+  std::string source;
+  std::vector<std::string> list;
+  std::vector<std::int32_t> selections;
+  std::int16_t autoScroll = 0;
+  std::string runTime, sourceFile, publicDecl, searchFile;
+  bool processingVisible = false;
+  bool stop = false;
+  int repaints = 0;
+  int yields = 0;
+  std::function<void(RecordingRunView&)> onYield;
+
+  std::string sourceText() const override { return source; }
+  void clearList() override { list.clear(); }
+  void appendLine(std::string_view line) override { list.emplace_back(line); }
+  std::int32_t listCount() const override { return static_cast<std::int32_t>(list.size()); }
+  void setListIndex(std::int32_t index) override { selections.push_back(index); }
+  std::int16_t autoScrollValue() const override { return autoScroll; }
+  void setRunTimeCaption(std::string_view caption) override { runTime = caption; }
+  std::string runTimeCaption() const override { return runTime; }
+  void setProcessingVisible(bool visible) override { processingVisible = visible; }
+  void setSourceFileCaption(std::string_view caption) override { sourceFile = caption; }
+  void setPublicCaption(std::string_view caption) override { publicDecl = caption; }
+  void setSearchFileCaption(std::string_view caption) override { searchFile = caption; }
+  void repaint() override { ++repaints; }
+  void yield() override {
+    ++yields;
+    if (onYield) onYield(*this);
+  }
+  bool stopRequested() const override { return stop; }
+};
+
+}  // namespace engine_test
