@@ -71,7 +71,9 @@ void Analyser::mShowSourceGetPublics(std::string sFile, utilities::LineList& asP
     bError = true;
     return;
   }
-  const utilities::LineList* lines = nullptr;
+  // An ignored read failure leaves the file without lines.
+  static const utilities::LineList kNoLines{std::string()};
+  const utilities::LineList* lines = &kNoLines;
   std::int16_t lineCount = 0;
   if (!trap.step(2, [&] { lines = &cache_.lines(sFile); })) return;
   if (!trap.step(3, [&] { lineCount = vb::CInt(utilities::upperBound(*lines)); })) return;

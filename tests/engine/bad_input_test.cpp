@@ -1,0 +1,157 @@
+// Whatever the files hold, a run ends with its defined result or a reported
+// failure: never a crash or a hang.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "engine/analyser.h"
+#include "tests/engine/project_fixture.h"
+#include "tests/engine/recording_run_view.h"
+
+namespace {
+
+using diagnostics::msgbox::Abort;
+using diagnostics::msgbox::Ignore;
+using diagnostics::msgbox::Retry;
+using engine_test::crlf;
+using engine_test::ProjectFixture;
+using engine_test::RecordingRunView;
+
+struct Outcome {
+  std::vector<std::string> list;
+  bool bError = false;
+  std::string runTime;
+};
+
+Outcome analyse(const std::string& project) {
+  RecordingRunView view;
+  view.source = project;
+  engine::Analyser analyser(view);
+  Outcome outcome;
+  analyser.mAnalyse(outcome.bError);
+  outcome.list = view.list;
+  outcome.runTime = view.runTime;
+  return outcome;
+}
+
+// decl.bas declares Target; other.bas is the file under test.
+std::string projectWithOther(ProjectFixture& p, const std::string& otherBytes) {
+  p.write("decl.bas", crlf({"Public Sub Target()", "End Sub"}));
+  p.write("other.bas", otherBytes);
+  return p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=o; other.bas"}));
+}
+
+bool reportsTarget(const Outcome& outcome) {
+  for (const auto& line : outcome.list)
+    if (line == "        Public Sub Target()") return true;
+  return false;
+}
+
+TEST(BadInput, OddFilesAreReadByTheLineRulesWithoutFailing) {
+  struct Case {
+    const char* name;
+    std::string otherBytes;
+    bool targetUsed;
+  };
+  const Case cases[] = {
+      {"NUL bytes around a use", std::string("\0\0x\0Target\0\r\n\xff\xfe", 15), true},
+      {"NUL bytes only", std::string(4096, '\0'), false},
+      {"CR only line ends", "a\rb\rTarget\r", true},
+      {"LF only: one line with LFs", "' comment\nTarget\n", false},  // the whole file is a comment line
+      {"1 MB line with a use at its end", std::string(1 << 20, 'x') + " Target", true},
+      {"empty file", "", false},
+      {"dot lines only", ".Target\r\n.Target\r\n", false},  // a header line and a comment line
+  };
+  for (const Case& c : cases) {
+    test_support::ScriptedErrorHandler handler;
+    ProjectFixture p;
+    const Outcome outcome = analyse(projectWithOther(p, c.otherBytes));
+    EXPECT_FALSE(outcome.bError) << c.name;
+    EXPECT_EQ(reportsTarget(outcome), !c.targetUsed) << c.name;
+    EXPECT_EQ(handler.boxCount(), 0u) << c.name;
+  }
+}
+
+TEST(BadInput, FolderOrHiddenFileListedAsSourceIsNotFound) {
+  test_support::ScriptedErrorHandler handler;
+  for (const std::string entry : {"Module=d; folder.bas", "Module=h; .hidden.bas"}) {
+    ProjectFixture p;
+    std::filesystem::create_directories(p.dir().path() / "folder.bas");
+    p.write(".hidden.bas", "Public Sub H()\r\n");
+    const Outcome outcome = analyse(p.write("P.vbp", entry + "\r\n"));
+    ASSERT_EQ(outcome.list.size(), 2u);
+    EXPECT_EQ(outcome.list[1].rfind("Can't find file '", 0), 0u) << outcome.list[1];
+    EXPECT_TRUE(outcome.bError);
+  }
+}
+
+TEST(BadInput, QuotePastPosition32767InAnotherFileIsReported) {
+  test_support::ScriptedErrorHandler handler;
+  ProjectFixture p;
+  const Outcome outcome = analyse(projectWithOther(p, std::string(40000, 'x') + " Target \"a\"\r\n"));
+  EXPECT_TRUE(outcome.bError);
+  ASSERT_EQ(handler.boxCount(), 1u);
+  EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbLiteralRemStripCheck.1\r\n\r\nOverflow");
+}
+
+TEST(BadInput, SourceFileOfMoreThan32767LinesOverflowsWithEachAnswer) {
+  std::string big;
+  for (int i = 0; i < 32768; ++i) big += "x\r\n";
+  struct Case {
+    int answer;
+    bool expectError;
+  };
+  for (const Case c : {Case{Abort, true}, Case{Ignore, false}}) {
+    test_support::ScriptedErrorHandler handler;
+    handler.dialogs().queueAnswer(c.answer);
+    ProjectFixture p;
+    p.write("big.bas", "Public Sub InBig()\r\n" + big);
+    const Outcome outcome = analyse(p.write("P.vbp", crlf({"Module=b; big.bas"})));
+    EXPECT_EQ(outcome.bError, c.expectError);
+    ASSERT_GE(handler.boxCount(), 1u);
+    EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mShowSourceGetPublics.3\r\n\r\nOverflow");
+  }
+}
+
+TEST(BadInput, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
+  struct Case {
+    std::vector<int> answers;
+    bool expectError;
+    std::size_t boxes;
+  };
+  // The locked file is searched for Target first, then comes its own turn as
+  // a source file, whose read fails as well.
+  const Case cases[] = {
+      {{Abort}, true, 1},
+      {{Retry, Ignore, Ignore}, false, 3},
+      {{Ignore, Abort}, true, 2},
+  };
+  for (const Case& c : cases) {
+    test_support::ScriptedErrorHandler handler;
+    for (const int answer : c.answers) handler.dialogs().queueAnswer(answer);
+    ProjectFixture p;
+    p.write("decl.bas", crlf({"Public Sub Target()", "End Sub"}));
+    // Reading /proc/self/mem from its start fails with EIO, for root too.
+    std::filesystem::create_symlink("/proc/self/mem", p.dir().path() / "locked.bas");
+    const Outcome outcome = analyse(p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=l; locked.bas"})));
+    EXPECT_EQ(outcome.bError, c.expectError);
+    ASSERT_EQ(handler.boxCount(), c.boxes);
+    EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbPublicInFile.3\r\n\r\nDevice I/O error");
+    EXPECT_NE(handler.log().find("DllError: 5  ErrNo: 57  Device I/O error"), std::string::npos);
+  }
+}
+
+TEST(BadInput, ProjectOfExactly32767SourceFilesEndsItsLoopNormally) {
+  test_support::ScriptedErrorHandler handler;
+  ProjectFixture p;
+  p.write("a.bas", "' no declarations\r\n");
+  std::string vbp;
+  for (int i = 0; i < 32767; ++i) vbp += "Module=a; a.bas\r\n";
+  const Outcome outcome = analyse(p.write("P.vbp", vbp));
+  EXPECT_FALSE(outcome.bError);
+  EXPECT_EQ(handler.boxCount(), 0u);
+  EXPECT_EQ(outcome.runTime.substr(outcome.runTime.find("File:")), "File: 32767/32767");
+}
+
+}  // namespace
