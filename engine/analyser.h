@@ -34,7 +34,7 @@ class Analyser {
   void mShowProgress(bool& bError);
   std::int16_t mnGetSourceFiles(bool& bError);
   void mShowSourceGetPublics(std::string sFile, utilities::LineList& asPublics, bool& bError);
-  bool mbPublicInFile(std::string sDeclaration, std::string sFile, bool bOtherFile, bool& bError);
+  bool mbPublicInFile(const std::string& sDeclaration, const std::string& sFile, bool bOtherFile, bool& bError);
 
   const std::vector<std::string>& masSourceFiles() const { return masSourceFiles_; }
   std::int16_t mnSourceFileCount() const { return mnSourceFileCount_; }
@@ -47,9 +47,10 @@ class Analyser {
   void analyseSourceFile(bool& bError);
   bool usedInAnotherFile(const std::string& declaration, bool& bError);
   void appendResultGroup(const std::string& declaration, bool usedInOwnFile);
-  bool searchOtherFile(const std::string& file, const std::string& name, bool& bError);
-  bool searchDeclaringFile(const std::string& declaration, const std::string& file,
-                           const std::string& name, bool& bError);
+  bool searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError);
+  bool searchDeclaringFile(const std::string& declaration, SourceCache::File& file, const std::string& name,
+                           bool& bError);
+  std::string nameOf(const std::string& declaration, bool& bError);
   void yieldNow();
   void finishRun(bool& bError);
 
@@ -63,6 +64,10 @@ class Analyser {
   Clock::time_point mvStartTime_{};
   Clock::time_point lastYield_{};
   RunSummary summary_;
+  // The name is cut out of the same declaration for every file searched; it
+  // depends on the declaration alone.
+  std::string namedDeclaration_;
+  std::string declarationName_;
   // The run-time label is rebuilt only when its text can have changed.
   std::int64_t shownSeconds_ = -1;
   std::int32_t shownSourceFile_ = -1;

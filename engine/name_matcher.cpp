@@ -35,8 +35,9 @@ std::uint32_t NameMatcher::add(std::string_view name) {
 }
 
 std::int64_t NameMatcher::idOf(std::string_view name) const {
-  const auto found = ids_.find(std::string(name));
-  return found == ids_.end() ? -1 : found->second;
+  const auto found = ids_.find(name);
+  if (found == ids_.end()) return -1;
+  return static_cast<std::int64_t>(found->second);
 }
 
 std::uint32_t NameMatcher::child(std::uint32_t node, unsigned char byte) const {

@@ -3,6 +3,7 @@
 // start position over a trie of the names.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,7 +32,11 @@ class NameMatcher {
   static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
   std::uint32_t child(std::uint32_t node, unsigned char byte) const;
 
-  std::unordered_map<std::string, std::uint32_t> ids_;
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> ids_;
   std::unordered_map<std::uint64_t, std::uint32_t> edges_;  // (node << 8 | byte) -> node
   std::vector<std::uint32_t> nameAtNode_{kNoName};          // node 0 is the root
 };

@@ -2,13 +2,22 @@
 
 #include "engine/source_scanner.h"
 #include "runtime/vb_error.h"
-#include "runtime/vb_strings.h"
 
 namespace engine {
 
 void SourceCache::clear() {
   files_.clear();
   names_ = NameMatcher();
+  lastName_.clear();
+  lastNameId_ = -1;
+}
+
+std::int64_t SourceCache::nameId(std::string_view name) {
+  if (name != lastName_) {
+    lastName_ = name;
+    lastNameId_ = names_.idOf(name);  // only identifier names were ever added
+  }
+  return lastNameId_;
 }
 
 void SourceCache::prepare(const std::vector<std::string>& paths, const std::function<void()>& between) {
@@ -32,6 +41,8 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
     }
     if (between) between();
   }
+  lastName_.clear();
+  lastNameId_ = -1;
 }
 
 SourceCache::File& SourceCache::file(const std::string& path) {
@@ -42,8 +53,6 @@ SourceCache::File& SourceCache::file(const std::string& path) {
   utilities::gReadFileLines(path, loaded->lines, header);
   return *files_.emplace(path, std::move(loaded)).first->second;
 }
-
-const utilities::LineList& SourceCache::lines(const std::string& path) { return file(path).lines; }
 
 void SourceCache::index(File& file) const {
   std::vector<std::uint32_t> ids;
@@ -64,24 +73,6 @@ void SourceCache::index(File& file) const {
     }
   }
   file.indexed = true;
-}
-
-void SourceCache::forEachLineContaining(const std::string& path, std::string_view name,
-                                        const std::function<bool(std::int32_t)>& visit) {
-  File& source = file(path);
-  const std::int64_t id = isIdentifierText(name) ? names_.idOf(name) : -1;
-  if (id < 0) {
-    // Not a learned name (a name with blanks or punctuation, or an empty one):
-    // test every line, as reading afresh would.
-    for (std::size_t number = 1; number < source.lines.size(); ++number)
-      if (vb::InStr(source.lines[number], name) > 0 && !visit(static_cast<std::int32_t>(number))) return;
-    return;
-  }
-  if (!source.indexed) index(source);
-  const auto found = source.linesByName.find(static_cast<std::uint32_t>(id));
-  if (found == source.linesByName.end()) return;
-  for (const std::int32_t number : found->second)
-    if (!visit(number)) return;
 }
 
 }  // namespace engine

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/name_matcher.h"
+#include "runtime/vb_strings.h"
 #include "utilities/line_reader.h"
 
 namespace engine {
@@ -26,27 +27,48 @@ class SourceCache {
 
   void clear();
 
-  // The file's lines as gReadFileLines gives them. Raises the read failure.
-  const utilities::LineList& lines(const std::string& path);
-
-  // Visits, in ascending order, the 1-based numbers of the file's lines that
-  // contain name (VB's InStr(line, name) > 0) until visit returns false.
-  // Raises the read failure.
-  void forEachLineContaining(const std::string& path, std::string_view name,
-                             const std::function<bool(std::int32_t)>& visit);
-
- private:
   struct File {
     utilities::LineList lines;
     bool indexed = false;
     std::unordered_map<std::uint32_t, std::vector<std::int32_t>> linesByName;
   };
 
+  // The file as gReadFileLines reads it; read on first use. Raises the read
+  // failure (and reads again next time).
   File& file(const std::string& path);
+  const utilities::LineList& lines(const std::string& path) { return file(path).lines; }
+
+  // Visits, in ascending order, the 1-based numbers of the file's lines that
+  // contain name (VB's InStr(line, name) > 0) until visit returns false.
+  template <typename Visit>
+  void forEachLineContaining(File& source, std::string_view name, Visit&& visit);
+
+ private:
   void index(File& file) const;
+  std::int64_t nameId(std::string_view name);
 
   std::unordered_map<std::string, std::unique_ptr<File>> files_;
   NameMatcher names_;
+  // A run asks for the same name file after file.
+  std::string lastName_;
+  std::int64_t lastNameId_ = -1;
 };
+
+template <typename Visit>
+void SourceCache::forEachLineContaining(File& source, std::string_view name, Visit&& visit) {
+  const std::int64_t id = nameId(name);
+  if (id < 0) {
+    // Not a learned name (a name with blanks or punctuation, or an empty one):
+    // test every line, as reading afresh would.
+    for (std::size_t number = 1; number < source.lines.size(); ++number)
+      if (vb::InStr(source.lines[number], name) > 0 && !visit(static_cast<std::int32_t>(number))) return;
+    return;
+  }
+  if (!source.indexed) index(source);
+  const auto found = source.linesByName.find(static_cast<std::uint32_t>(id));
+  if (found == source.linesByName.end()) return;
+  for (const std::int32_t number : found->second)
+    if (!visit(number)) return;
+}
 
 }  // namespace engine

@@ -77,7 +77,7 @@ std::string publicNameOf(std::string_view declaration) {
   return std::string(blank == 0 ? vb::Mid(declaration, 8) : vb::Mid(declaration, 8, blank - 8));
 }
 
-std::string msGetPublicNameOnly(std::string sDeclaration, bool& bError) {
+std::string msGetPublicNameOnly(const std::string& sDeclaration, bool& bError) {
   std::string name;
   diagnostics::ErrorTrap trap{kObject, "msGetPublicNameOnly", bError};
   trap.step(1, [&] { name = publicNameOf(sDeclaration); });

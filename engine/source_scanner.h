@@ -17,7 +17,7 @@ namespace engine {
 std::string publicNameOf(std::string_view declaration);
 
 // Trapped ("frmScopster", "msGetPublicNameOnly"); the name, empty on failure.
-std::string msGetPublicNameOnly(std::string sDeclaration, bool& bError);
+std::string msGetPublicNameOnly(const std::string& sDeclaration, bool& bError);
 
 // True when sName occurs in sLine once string literals, the apostrophe
 // comment and the Rem comment are removed. Trapped ("frmScopster",

@@ -21,7 +21,8 @@ std::int32_t endOfBody(const utilities::LineList& lines, std::int32_t from, std:
 }
 }  // namespace
 
-bool Analyser::mbPublicInFile(std::string sDeclaration, std::string sFile, bool bOtherFile, bool& bError) {
+bool Analyser::mbPublicInFile(const std::string& sDeclaration, const std::string& sFile, bool bOtherFile,
+                              bool& bError) {
   bool found = false;
   diagnostics::ErrorTrap trap{"frmScopster", "mbPublicInFile", bError};
   if (!trap.step(1, [&] {
@@ -29,19 +30,28 @@ bool Analyser::mbPublicInFile(std::string sDeclaration, std::string sFile, bool 
       }))
     return found;
   std::string name;
-  if (!trap.step(2, [&] { name = msGetPublicNameOnly(sDeclaration, bError); })) return found;
+  if (!trap.step(2, [&] { name = nameOf(sDeclaration, bError); })) return found;
   if (bError) return false;
   if (!trap.step(3, [&] {
-        found = bOtherFile ? searchOtherFile(sFile, name, bError)
-                           : searchDeclaringFile(sDeclaration, sFile, name, bError);
+        SourceCache::File& file = cache_.file(sFile);
+        found = bOtherFile ? searchOtherFile(file, name, bError)
+                           : searchDeclaringFile(sDeclaration, file, name, bError);
       }))
     return found;
   if (bOtherFile && !bError) trap.step(4, [&] { mShowProgress(bError); });
   return found;
 }
 
-bool Analyser::searchOtherFile(const std::string& file, const std::string& name, bool& bError) {
-  const utilities::LineList& lines = cache_.lines(file);
+std::string Analyser::nameOf(const std::string& declaration, bool& bError) {
+  if (declaration != namedDeclaration_ || namedDeclaration_.empty()) {
+    declarationName_ = msGetPublicNameOnly(declaration, bError);
+    namedDeclaration_ = bError ? std::string() : declaration;
+  }
+  return declarationName_;
+}
+
+bool Analyser::searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError) {
+  const utilities::LineList& lines = file.lines;
   vb::CInt(utilities::upperBound(lines));  // line numbers are 16-bit
   bool found = false;
   cache_.forEachLineContaining(file, name, [&](std::int32_t number) {
@@ -53,9 +63,9 @@ bool Analyser::searchOtherFile(const std::string& file, const std::string& name,
 
 // The declaration line and the body of the declared Sub or Function are not
 // uses: a procedure that only calls itself is unused.
-bool Analyser::searchDeclaringFile(const std::string& declaration, const std::string& file,
+bool Analyser::searchDeclaringFile(const std::string& declaration, SourceCache::File& file,
                                    const std::string& name, bool& bError) {
-  const utilities::LineList& lines = cache_.lines(file);
+  const utilities::LineList& lines = file.lines;
   const std::int32_t last = vb::CInt(utilities::upperBound(lines));
   bool found = false;
   std::int32_t skippedThrough = 0;
