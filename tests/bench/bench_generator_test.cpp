@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "bench/generate_project.h"
+#include "tests/bench/reference_scan.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+struct Request {
+  const char* label;
+  int files;
+  int lines;
+  int declarations;
+  double unused;
+  double privates;
+  std::uint32_t seed;
+};
+
+const Request kRequests[] = {
+    {"usual shares", 20, 15000, 400, 0.15, 0.10, 1},
+    {"nothing reported", 5, 3000, 60, 0.0, 0.0, 2},
+    {"mostly reported", 8, 4000, 120, 0.5, 0.4, 3},
+    {"two files, few lines", 2, 600, 30, 0.2, 0.2, 4},
+    {"no declarations", 3, 200, 0, 0.15, 0.10, 5},
+};
+
+bench::GeneratorOptions optionsFor(const Request& r, const std::filesystem::path& folder) {
+  bench::GeneratorOptions options;
+  options.outputDir = folder;
+  options.fileCount = r.files;
+  options.lineCount = r.lines;
+  options.declarationCount = r.declarations;
+  options.unusedShare = r.unused;
+  options.privateShare = r.privates;
+  options.seed = r.seed;
+  return options;
+}
+
+std::map<std::string, std::string> readFolder(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    files[entry.path().filename().string()] = test_support::readFile(entry.path());
+  return files;
+}
+
+bool isSource(const std::string& fileName) {
+  const auto extension = std::filesystem::path(fileName).extension();
+  return extension == ".frm" || extension == ".bas";
+}
+
+// Lines of a source file, each of which must end in CR LF.
+std::vector<std::string> crlfLines(const std::string& name, const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end = bytes.find('\n'); end != std::string::npos; end = bytes.find('\n', start)) {
+    EXPECT_TRUE(end > start && bytes[end - 1] == '\r') << name << ": bare LF after line " << lines.size();
+    lines.push_back(bytes.substr(start, end - start - 1));
+    EXPECT_EQ(lines.back().find('\r'), std::string::npos) << name << ": bare CR in line " << lines.size();
+    start = end + 1;
+  }
+  EXPECT_EQ(start, bytes.size()) << name << ": last line lacks CR LF";
+  return lines;
+}
+
+TEST(BenchGenerator, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
+  const test_support::TempDir dir;
+  const Request& request = kRequests[0];
+  bench::generateProject(optionsFor(request, dir.path() / "first"));
+  bench::generateProject(optionsFor(request, dir.path() / "second"));
+  Request reseeded = request;
+  reseeded.seed = 99;
+  bench::generateProject(optionsFor(reseeded, dir.path() / "reseeded"));
+
+  const auto first = readFolder(dir.path() / "first");
+  EXPECT_EQ(first, readFolder(dir.path() / "second"));
+  EXPECT_NE(first, readFolder(dir.path() / "reseeded"));
+}
+
+TEST(BenchGenerator, ProjectHasTheRequestedShape) {
+  for (const auto& request : kRequests) {
+    SCOPED_TRACE(request.label);
+    const test_support::TempDir dir;
+    const auto figures = bench::generateProject(optionsFor(request, dir.path()));
+    int lines = 0, declarations = 0, sources = 0;
+    for (const auto& [name, bytes] : readFolder(dir.path())) {
+      if (!isSource(name)) continue;
+      ++sources;
+      for (const auto& line : crlfLines(name, bytes)) {
+        ++lines;
+        if (line.rfind("Public", 0) == 0) ++declarations;
+      }
+    }
+    EXPECT_EQ(sources, request.files);
+    EXPECT_EQ(lines, request.lines);
+    EXPECT_EQ(figures.lines, request.lines);
+    EXPECT_EQ(declarations, request.declarations);
+    EXPECT_EQ(figures.forms + figures.modules, request.files);
+    EXPECT_EQ(figures.expectedUnused, std::llround(request.declarations * request.unused));
+    EXPECT_EQ(figures.expectedPrivate, std::llround(request.declarations * request.privates));
+    const std::string names = test_support::readFile(dir.path() / "names.txt");
+    EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), request.declarations);
+    EXPECT_EQ(test_support::readFile(dir.path() / "expected.txt"), bench::describeFigures(figures));
+  }
+}
+
+TEST(BenchGenerator, PromisedVerdictsAreWhatTheTextEarns) {
+  for (const auto& request : kRequests) {
+    SCOPED_TRACE(request.label);
+    const test_support::TempDir dir;
+    const auto figures = bench::generateProject(optionsFor(request, dir.path()));
+    const auto verdicts = reference::scanProject(dir.path() / "Bench.vbp");
+    EXPECT_EQ(verdicts.unused, figures.expectedUnused);
+    EXPECT_EQ(verdicts.privates, figures.expectedPrivate);
+  }
+}
+
+TEST(BenchGenerator, RefusesRequestsItCannotMeet) {
+  const test_support::TempDir dir;
+  const Request good = kRequests[0];
+  struct Bad {
+    const char* label;
+    Request request;
+  };
+  const Bad bads[] = {
+      {"lines too few for the declarations", {"", 20, 500, 400, 0.15, 0.10, 1}},
+      {"one file leaves no other file", {"", 1, 1000, 10, 0.15, 0.10, 1}},
+      {"shares above one", {"", 20, 15000, 400, 0.6, 0.5, 1}},
+      {"a file past 32767 lines", {"", 2, 80000, 10, 0.15, 0.10, 1}},
+  };
+  for (const auto& bad : bads)
+    EXPECT_THROW(bench::generateProject(optionsFor(bad.request, dir.path() / bad.label)), std::invalid_argument)
+        << bad.label;
+
+  dir.write("used/leftover.bas", "x");
+  EXPECT_THROW(bench::generateProject(optionsFor(good, dir.path() / "used")), std::runtime_error);
+}
+
+}  // namespace
