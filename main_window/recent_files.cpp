@@ -1,0 +1,92 @@
+#include "main_window/recent_files.h"
+
+#include "diagnostics/error_trap.h"
+#include "platform/application_info.h"
+#include "platform/settings_store.h"
+#include "runtime/vb_strings.h"
+
+namespace main_window {
+
+namespace {
+constexpr std::string_view kModule = "modLastFile";
+constexpr std::string_view kSection = platform::ApplicationInfo::kTitle;
+
+std::string entryKey(std::int16_t index) { return "mnuFileLastFile" + std::to_string(index); }
+
+std::string entryCaption(std::int16_t index, std::string_view path) {
+  return "&" + std::to_string(index) + " " + std::string(path);
+}
+
+// The path of a caption: what follows its first blank (the one after the
+// "&n" prefix), so blanks inside the path survive renumbering.
+std::string captionPath(std::string_view caption) {
+  return std::string(vb::Mid(caption, vb::InStr(caption, " ") + 1));
+}
+
+// The first entry whose caption contains the path, or the last entry.
+std::int16_t entryHolding(const RecentFileHost& host, std::string_view path, std::int16_t lowest,
+                          std::int16_t highest) {
+  std::int16_t index = lowest;
+  while (index < highest && vb::InStr(host.recentEntryCaption(index), path) == 0) ++index;
+  return index;
+}
+}  // namespace
+
+void gLastFileRead(RecentFileHost& host, bool& bError) {
+  diagnostics::ErrorTrap trap{kModule, "gLastFileRead", bError};
+  std::int16_t lowest = 0;
+  std::int16_t highest = -1;
+  if (!trap.step(1, [&] {
+        lowest = host.recentLowerBound();
+        highest = host.recentUpperBound();
+      }))
+    return;
+  for (std::int16_t index = lowest; index <= highest; ++index) {
+    std::string caption;
+    if (!trap.step(2, [&] { caption = platform::getSetting(kSection, entryKey(index), ""); })) return;
+    if (caption.empty()) continue;
+    if (!trap.step(3, [&] { host.setRecentEntryCaption(index, caption); })) return;
+    if (!trap.step(4, [&] { host.setRecentEntryVisible(index, true); })) return;
+  }
+  trap.step(5, [&] {
+    if (host.recentEntryVisible(lowest)) host.setRecentSeparatorVisible(true);
+  });
+}
+
+void gLastFileUpdate(RecentFileHost& host, bool& bError) {
+  diagnostics::ErrorTrap trap{kModule, "gLastFileUpdate", bError};
+  std::int16_t lowest = 0;
+  std::int16_t highest = -1;
+  std::int16_t found = 0;
+  std::string source;
+
+  if (!trap.step(1, [&] {
+        lowest = host.recentLowerBound();
+        highest = host.recentUpperBound();
+        source = host.sourceText();
+      }))
+    return;
+  if (!trap.step(2, [&] { found = entryHolding(host, source, lowest, highest); })) return;
+  if (found <= lowest) return;
+
+  for (std::int16_t index = found; index > lowest; --index) {
+    if (!trap.step(3, [&] {
+          const std::string above = host.recentEntryCaption(static_cast<std::int16_t>(index - 1));
+          if (above.empty()) return;
+          host.setRecentEntryCaption(index, entryCaption(index, captionPath(above)));
+          host.setRecentEntryVisible(index, true);
+        }))
+      return;
+  }
+  if (!trap.step(4, [&] {
+        host.setRecentEntryCaption(lowest, entryCaption(lowest, source));
+        host.setRecentEntryVisible(lowest, true);
+        host.setRecentSeparatorVisible(true);
+      }))
+    return;
+  for (std::int16_t index = lowest; index <= highest; ++index)
+    if (!trap.step(5, [&] { platform::saveSetting(kSection, entryKey(index), host.recentEntryCaption(index)); }))
+      return;
+}
+
+}  // namespace main_window

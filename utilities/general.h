@@ -1,0 +1,44 @@
+#pragma once
+// General routines: text helpers, the busy pause, the system version text,
+// the help command and the main window's start-up sequence.
+// Texts are Windows-1252 bytes, one byte per character.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/system_services.h"
+#include "utilities/placement.h"
+
+namespace utilities {
+
+// Removes leading and trailing NULs, then leading and trailing blanks (only
+// U+0020; tabs stay). A NUL inside the blanks stays.
+std::string gsGTrim(std::string text, bool& bError);
+// Removes every leading occurrence of the one-character text strip; a longer
+// or empty strip removes nothing.
+std::string gsGStringLeftStrip(std::string text, std::string strip, bool& bError);
+// True when gsGTrim leaves something.
+bool gbGLenTrim(std::string text, bool& bError);
+// The code of the first character (0..255), 0 for an empty text.
+std::int16_t gnGAscii(std::string text, bool& bError);
+
+// Blocks the thread until the tick counter has advanced by at least
+// milliseconds; deliberately neither sleeps nor processes events.
+void gGPause(std::int16_t milliseconds, bool& bError);
+
+// "<platform> v<major>.<minor> Build <build> <service pack>", or
+// "Windows version unknown" when the system cannot tell.
+std::string msGetOSVersion(bool& bError);
+std::string osVersionText(const platform::OsVersionInfo& info);
+inline constexpr const char* kOsVersionUnknown = "Windows version unknown";
+
+// Opens the help file from the application's folder with its viewer. The
+// path is Windows-1252 text, like every path the program holds.
+void gGShowHelp(bool& bError);
+std::string helpFilePath();
+
+// The main window's start-up: version text, message box title, region-change
+// check and restored placement, in that order.
+void gGStartUpSetStuff(PlaceableWindow& window, bool& bError);
+
+}  // namespace utilities
