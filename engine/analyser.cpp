@@ -43,7 +43,7 @@ void Analyser::mAnalyse(bool& bError) {
   if (mnSourceFileCount_ == 0 || bError) return;
   if (!trap.step(5, [&] {
         cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()),
-                       [this] { yieldNow(); });
+                       [&] { yieldNow(bError); });
       }))
     return;
   for (sourceFileLoop_ = 1; sourceFileLoop_ <= mnSourceFileCount_; ++sourceFileLoop_) {
@@ -71,13 +71,50 @@ void Analyser::analyseSourceFile(bool& bError) {
 
 bool Analyser::usedInAnotherFile(const std::string& declaration, bool& bError) {
   bool found = false;
+  markFilesToSearch(declaration, bError);
   for (std::int32_t j = 1; j <= mnSourceFileCount_; ++j) {
-    if (j != mnSourceFile_)
-      found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
+    if (j != mnSourceFile_) {
+      if (skipsSearch(j)) {
+        skippedSearch_ = j;
+      } else {
+        showSkippedSearch(bError);
+        found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
+      }
+    }
     if (bError || found || view_.stopRequested()) break;
-    yieldNow();
+    yieldNow(bError);
   }
+  showSkippedSearch(bError);
   return found;
+}
+
+void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
+  skipping_ = false;
+  const std::string name = nameOf(declaration, bError);
+  if (bError) return;
+  const std::vector<std::uint32_t>* slots = cache_.filesContaining(name);
+  if (slots == nullptr) return;
+  mayContainName_.assign(cache_.slotCount(), 0);
+  for (const std::uint32_t slot : *slots) mayContainName_[slot] = 1;
+  skipping_ = true;
+}
+
+// A search may be skipped only where it would find nothing and raise nothing:
+// the file is read and indexed, has a 16-bit line count, and lacks the name.
+bool Analyser::skipsSearch(std::int32_t fileIndex) {
+  if (!skipping_) return false;
+  const SourceCache::File* file = cache_.indexedFile(masSourceFiles_[static_cast<std::size_t>(fileIndex)]);
+  return file != nullptr && utilities::upperBound(file->lines) <= 32767 && file->slot < mayContainName_.size() &&
+         mayContainName_[file->slot] == 0;
+}
+
+void Analyser::showSkippedSearch(bool& bError) {
+  if (skippedSearch_ == 0) return;
+  const std::size_t shown = static_cast<std::size_t>(skippedSearch_);
+  skippedSearch_ = 0;
+  if (view_.stopRequested()) return;
+  view_.setSearchFileCaption(masSourceFiles_[shown]);
+  mShowProgress(bError);
 }
 
 void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnFile) {
@@ -93,9 +130,10 @@ void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnF
   }
 }
 
-void Analyser::yieldNow() {
+void Analyser::yieldNow(bool& bError) {
   const Clock::time_point now = Clock::now();
   if (now - lastYield_ < yieldInterval_) return;
+  showSkippedSearch(bError);
   view_.yield();
   lastYield_ = Clock::now();
 }

@@ -51,7 +51,10 @@ class Analyser {
   bool searchDeclaringFile(const std::string& declaration, SourceCache::File& file, const std::string& name,
                            bool& bError);
   std::string nameOf(const std::string& declaration, bool& bError);
-  void yieldNow();
+  bool skipsSearch(std::int32_t fileIndex);
+  void markFilesToSearch(const std::string& declaration, bool& bError);
+  void showSkippedSearch(bool& bError);
+  void yieldNow(bool& bError);
   void finishRun(bool& bError);
 
   RunView& view_;
@@ -68,6 +71,12 @@ class Analyser {
   // depends on the declaration alone.
   std::string namedDeclaration_;
   std::string declarationName_;
+  // Files that cannot contain the current declaration's name are not searched:
+  // such a search finds nothing and only updates two labels, so it is enough
+  // to show its labels before anyone can see them (a yield or the end).
+  bool skipping_ = false;
+  std::vector<char> mayContainName_;  // by cache slot
+  std::int32_t skippedSearch_ = 0;    // the last file index skipped, 0 when none
   // The run-time label is rebuilt only when its text can have changed.
   std::int64_t shownSeconds_ = -1;
   std::int32_t shownSourceFile_ = -1;

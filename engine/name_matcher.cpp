@@ -4,11 +4,6 @@
 
 namespace engine {
 
-bool isIdentifierByte(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-         byte == '_' || byte >= 0x80;
-}
-
 bool isIdentifierText(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](char c) { return isIdentifierByte(static_cast<unsigned char>(c)); });
@@ -28,6 +23,7 @@ std::uint32_t NameMatcher::add(std::string_view name) {
     const auto next = static_cast<std::uint32_t>(nameAtNode_.size());
     nameAtNode_.push_back(kNoName);
     edges_.emplace(key, next);
+    if (node == 0) rootChild_[static_cast<unsigned char>(c)] = next;
     node = next;
   }
   nameAtNode_[node] = entry->second;
@@ -41,6 +37,7 @@ std::int64_t NameMatcher::idOf(std::string_view name) const {
 }
 
 std::uint32_t NameMatcher::child(std::uint32_t node, unsigned char byte) const {
+  if (node == 0) return rootChild_[byte];
   const auto found = edges_.find((std::uint64_t{node} << 8) | byte);
   return found == edges_.end() ? 0 : found->second;
 }
@@ -55,8 +52,10 @@ void NameMatcher::namesIn(std::string_view token, std::vector<std::uint32_t>& id
       if (nameAtNode_[node] != kNoName) ids.push_back(nameAtNode_[node]);
     }
   }
-  std::sort(ids.begin(), ids.end());
-  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  if (ids.size() > 1) {
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  }
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 // Finds which of a fixed set of names occur inside a token, in one walk per
 // start position over a trie of the names.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,7 +15,10 @@ namespace engine {
 // Bytes that can belong to an identifier. A name made only of these bytes can
 // only occur inside a maximal run of them, which is what lets the index work
 // token by token.
-bool isIdentifierByte(unsigned char byte);
+inline bool isIdentifierByte(unsigned char byte) {
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+         byte == '_' || byte >= 0x80;
+}
 bool isIdentifierText(std::string_view text);
 
 class NameMatcher {
@@ -39,6 +43,9 @@ class NameMatcher {
   std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> ids_;
   std::unordered_map<std::uint64_t, std::uint32_t> edges_;  // (node << 8 | byte) -> node
   std::vector<std::uint32_t> nameAtNode_{kNoName};          // node 0 is the root
+  // Most start positions end at the first byte: a table answers those
+  // without hashing.
+  std::array<std::uint32_t, 256> rootChild_{};
 };
 
 }  // namespace engine

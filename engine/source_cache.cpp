@@ -7,6 +7,8 @@ namespace engine {
 
 void SourceCache::clear() {
   files_.clear();
+  byAddress_.clear();
+  slotsByName_.clear();
   names_ = NameMatcher();
   lastName_.clear();
   lastNameId_ = -1;
@@ -33,6 +35,7 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
           const std::string name = publicNameOf(line);
           if (isIdentifierText(name)) names_.add(name);
         }
+        loaded->slot = slotCount();
         files_.emplace(path, std::move(loaded));
       } catch (const vb::VbError&) {
         // Left unread on purpose: the search that needs it reads it again and
@@ -41,20 +44,47 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
     }
     if (between) between();
   }
+  slotsByName_.assign(names_.size(), {});
+  for (auto& [path, file] : files_) {
+    index(*file);
+    if (between) between();
+  }
   lastName_.clear();
   lastNameId_ = -1;
 }
 
-SourceCache::File& SourceCache::file(const std::string& path) {
+SourceCache::File* SourceCache::find(const std::string& path) {
+  const auto recent = byAddress_.find(&path);
+  if (recent != byAddress_.end() && *recent->second.path == path) return recent->second.file;
   const auto found = files_.find(path);
-  if (found != files_.end()) return *found->second;
+  if (found == files_.end()) return nullptr;
+  byAddress_[&path] = Recent{&found->first, found->second.get()};
+  return found->second.get();
+}
+
+SourceCache::File& SourceCache::file(const std::string& path) {
+  if (File* known = find(path)) return *known;
   auto loaded = std::make_unique<File>();
   std::string header;
   utilities::gReadFileLines(path, loaded->lines, header);
-  return *files_.emplace(path, std::move(loaded)).first->second;
+  loaded->slot = slotCount();
+  File& added = *files_.emplace(path, std::move(loaded)).first->second;
+  byAddress_[&path] = Recent{&files_.find(path)->first, &added};
+  return added;
 }
 
-void SourceCache::index(File& file) const {
+const SourceCache::File* SourceCache::indexedFile(const std::string& path) {
+  const File* known = find(path);
+  return known != nullptr && known->indexed ? known : nullptr;
+}
+
+const std::vector<std::uint32_t>* SourceCache::filesContaining(std::string_view name) {
+  const std::int64_t id = nameId(name);
+  if (id < 0 || static_cast<std::size_t>(id) >= slotsByName_.size()) return nullptr;
+  return &slotsByName_[static_cast<std::size_t>(id)];
+}
+
+void SourceCache::index(File& file) {
   std::vector<std::uint32_t> ids;
   for (std::size_t number = 1; number < file.lines.size(); ++number) {
     const std::string& line = file.lines[number];
@@ -72,6 +102,8 @@ void SourceCache::index(File& file) const {
       }
     }
   }
+  for (const auto& [id, numbers] : file.linesByName)
+    if (id < slotsByName_.size()) slotsByName_[id].push_back(file.slot);
   file.indexed = true;
 }
 

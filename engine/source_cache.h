@@ -29,6 +29,7 @@ class SourceCache {
 
   struct File {
     utilities::LineList lines;
+    std::uint32_t slot = 0;  // order of reading, for filesContaining()
     bool indexed = false;
     std::unordered_map<std::uint32_t, std::vector<std::int32_t>> linesByName;
   };
@@ -37,6 +38,13 @@ class SourceCache {
   // failure (and reads again next time).
   File& file(const std::string& path);
   const utilities::LineList& lines(const std::string& path) { return file(path).lines; }
+  // The file when it has been read and indexed already; never reads.
+  const File* indexedFile(const std::string& path);
+
+  // The slots of the indexed files in which name occurs, or nullptr when the
+  // name is not one the index knows (then every file must be searched).
+  const std::vector<std::uint32_t>* filesContaining(std::string_view name);
+  std::uint32_t slotCount() const { return static_cast<std::uint32_t>(files_.size()); }
 
   // Visits, in ascending order, the 1-based numbers of the file's lines that
   // contain name (VB's InStr(line, name) > 0) until visit returns false.
@@ -44,11 +52,20 @@ class SourceCache {
   void forEachLineContaining(File& source, std::string_view name, Visit&& visit);
 
  private:
-  void index(File& file) const;
+  void index(File& file);
+  File* find(const std::string& path);
   std::int64_t nameId(std::string_view name);
 
   std::unordered_map<std::string, std::unique_ptr<File>> files_;
+  // A run asks again and again with the same path strings: remembering where
+  // each string lives saves hashing the path on every search.
+  struct Recent {
+    const std::string* path = nullptr;
+    File* file = nullptr;
+  };
+  std::unordered_map<const std::string*, Recent> byAddress_;
   NameMatcher names_;
+  std::vector<std::vector<std::uint32_t>> slotsByName_;
   // A run asks for the same name file after file.
   std::string lastName_;
   std::int64_t lastNameId_ = -1;
