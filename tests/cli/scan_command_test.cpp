@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/scan_command.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result scan(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::runScanCommand(arguments, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(ScanCommand, ExitStatusTellsHowTheRunEnded) {
+  test_support::TempDir dir;
+  dir.write("clean/a.bas", "Public Sub A()\r\nEnd Sub\r\n");
+  dir.write("clean/b.bas", "Sub B()\r\n    A\r\nEnd Sub\r\n");
+  const std::string clean = dir.write("clean/P.vbp", "Module=a; a.bas\r\nModule=b; b.bas\r\n").string();
+  const std::string missingSource = dir.write("broken/P.vbp", "Module=x; x.bas\r\n").string();
+  const std::string sample = std::string(SCOPSTER_SOURCE_DIR) + "/examples/Sample/Sample.vbp";
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    const char* inOut;
+    const char* inErr;
+  };
+  const Case cases[] = {
+      {{clean}, 0, "P.vbp\n", "Run Time: "},
+      {{sample}, 1, "        Unused\n", "File: 3/3"},
+      {{dir.str() + "/none.vbp"}, 2, "File does not exist\n", "Run Time: 00:00:00"},
+      {{missingSource}, 2, "Can't find file '", "File: 1/1"},
+      {{}, 64, "", "Usage: scopster-scan"},
+      {{"a.vbp", "b.vbp"}, 64, "", "Usage: scopster-scan"},
+      {{"--bogus"}, 64, "", "Usage: scopster-scan"},
+      {{"--help"}, 0, "Exit status:", ""},
+  };
+  for (const Case& c : cases) {
+    const Result result = scan(c.arguments);
+    const std::string label = c.arguments.empty() ? "(none)" : c.arguments[0];
+    EXPECT_EQ(result.status, c.status) << label;
+    EXPECT_NE(result.out.find(c.inOut), std::string::npos) << label << "\n" << result.out;
+    EXPECT_NE(result.err.find(c.inErr), std::string::npos) << label << "\n" << result.err;
+  }
+}
+
+TEST(ScanCommand, FailuresArePrintedAndAnsweredWithAbort) {
+  test_support::TempDir dir;
+  dir.write("a.bas", std::string(40000, 'x') + " Shared \"q\"\r\n");
+  dir.write("b.bas", "Public Shared As Long\r\n");
+  const std::string project = dir.write("P.vbp", "Module=a; a.bas\r\nModule=b; b.bas\r\n").string();
+  const Result result = scan({project});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("Error!\nSource: frmScopster.mbLiteralRemStripCheck.1\n\nOverflow\n"), std::string::npos)
+      << result.err;
+}
+
+TEST(ScanCommand, TextIsWindows1252InsideAndUtf8Outside) {
+  test_support::TempDir dir;
+  dir.write("caf\xC3\xA9/m.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
+  const std::string project = dir.write("caf\xC3\xA9/P.vbp", "Module=m; m.bas\r\n").string();
+  const Result result = scan({project});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find("caf\xC3\xA9/m.bas\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Public Sub Gr\xC3\xBC\xC3\x9F()\n"), std::string::npos) << result.out;
+}
+
+}  // namespace
