@@ -102,12 +102,14 @@ TEST(ProjectReader, ProjectOfMoreThan32767LinesOverflows) {
 }
 
 TEST(ProjectReader, EmptyLfOnlyAndBinaryProjectFiles) {
+  static const char kBinaryBytes[] = "\0\0\0Form=x\r\n\xff\xfe\r\nForm=y.frm";
+  const std::string kBinary(kBinaryBytes, sizeof kBinaryBytes - 1);
   test_support::ScriptedErrorHandler handler;
   const std::pair<std::string, std::size_t> cases[] = {
       {"", 0},
       {"\r\n", 0},
       {"Form=a.frm\nForm=b.frm\n", 1},  // LF only: one line that keeps its LFs
-      {std::string("\0\0\0Form=x\r\n\xff\xfe\r\nForm=y.frm", 27), 1},
+      {kBinary, 1},
   };
   for (const auto& [text, count] : cases) {
     ProjectFixture p;
