@@ -30,9 +30,11 @@ std::int32_t countryCodeSize();
 // count written including the NUL, 0 on failure.
 std::int32_t countryCodeText(char* buffer, std::int32_t size);
 
-// Opens a document or address with its associated program. Returns a value
-// above 32 on success; 2 when the file does not exist, 31 when no program is
-// associated (the shell's codes).
+// Opens a document or address (http, https, mailto) with its associated
+// program. Returns a value above 32 on success; 2 when the file does not exist,
+// 31 when no program is associated (the shell's codes). A path that does not
+// exist as written is tried with '\' read as the folder separator. Lives in
+// platform_qt, as it needs the GUI application.
 std::int32_t openDocument(std::string_view pathOrUrl);
 
 }  // namespace platform

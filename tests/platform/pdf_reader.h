@@ -1,0 +1,26 @@
+#pragma once
+// The text lines of a PDF as poppler's pdftotext places them.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace platform_test {
+
+// A line with its top and bottom in points from the top of its page.
+struct PdfLine {
+  std::string text;
+  double top = 0;
+  double bottom = 0;
+};
+
+struct PdfPage {
+  double height = 0;
+  std::vector<PdfLine> lines;
+};
+
+// Every page in order, each with its lines top to bottom (words sharing a top
+// make one line). Texts must not hold the markup characters & < >.
+std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf);
+
+}  // namespace platform_test

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QPrinterInfo>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/qt/printer_qt.h"
+#include "runtime/vb_error.h"
+#include "tests/platform/pdf_reader.h"
+#include "tests/platform/vb_error_number.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using platform_test::PdfPage;
+using platform_test::readPdfPages;
+using platform_test::vbErrorNumber;
+using Texts = std::vector<std::string>;
+
+Texts textsOf(const PdfPage& page) {
+  Texts texts;
+  for (const auto& line : page.lines) texts.push_back(line.text);
+  return texts;
+}
+
+class PdfPrinterTest : public ::testing::Test {
+ protected:
+  test_support::TempDir dir_;
+  std::filesystem::path pdf_ = dir_.path() / "printout.pdf";
+  platform::QtPrinter printer_{pdf_};
+};
+
+TEST_F(PdfPrinterTest, LinesFlowOntoNewPagesInOrder) {
+  Texts expected;
+  for (int n = 1000; n < 1250; ++n) {
+    expected.push_back("Line " + std::to_string(n));
+    printer_.printLine(expected.back());
+  }
+  printer_.endDoc();
+
+  const std::vector<PdfPage> pages = readPdfPages(pdf_);
+  ASSERT_GE(pages.size(), 3u);
+  Texts printed;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    SCOPED_TRACE("page " + std::to_string(p + 1));
+    ASSERT_FALSE(pages[p].lines.empty());
+    EXPECT_NEAR(pages[p].lines.front().top, pages[0].lines.front().top, 0.01);
+    EXPECT_LE(pages[p].lines.back().bottom, pages[p].height);
+    if (p + 1 < pages.size()) {
+      EXPECT_EQ(pages[p].lines.size(), pages[0].lines.size());
+    }
+    for (const auto& text : textsOf(pages[p])) printed.push_back(text);
+  }
+  EXPECT_EQ(printed, expected);
+}
+
+TEST_F(PdfPrinterTest, DocumentWithoutLinesIsStillAJob) {
+  printer_.endDoc();
+  const auto pages = readPdfPages(pdf_);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_TRUE(pages[0].lines.empty());
+}
+
+TEST_F(PdfPrinterTest, NextDocumentStartsAfreshAtTheTop) {
+  printer_.printLine("First document");
+  printer_.printLine("more of the first");
+  printer_.endDoc();
+  const double firstTop = readPdfPages(pdf_).at(0).lines.at(0).top;
+  printer_.printLine("Caf\xE9 \x80 5 \x93quoted\x94");
+  printer_.endDoc();
+  const auto pages = readPdfPages(pdf_);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_EQ(textsOf(pages[0]), Texts{"Caf\u00E9 \u20AC 5 \u201Cquoted\u201D"});
+  EXPECT_NEAR(pages[0].lines.at(0).top, firstTop, 0.01);
+}
+
+TEST_F(PdfPrinterTest, NewFontAppliesToTheLinesThatFollow) {
+  EXPECT_FALSE(printer_.fontName().empty());
+  EXPECT_EQ(printer_.fontSize(), 10);
+  for (const char* text : {"small one", "small two", "small three"}) printer_.printLine(text);
+  printer_.setFontSize(20);
+  printer_.setFontName("No Such Font");
+  for (const char* text : {"large one", "large two", "large three"}) printer_.printLine(text);
+  printer_.endDoc();
+  EXPECT_EQ(printer_.fontName(), "No Such Font");
+
+  const auto lines = readPdfPages(pdf_).at(0).lines;
+  ASSERT_EQ(lines.size(), 6u);
+  const double smallStep = lines[1].top - lines[0].top;
+  EXPECT_NEAR(lines[2].top - lines[1].top, smallStep, 0.01);
+  EXPECT_NEAR((lines[5].top - lines[4].top) / smallStep, 2.0, 0.1);
+  EXPECT_NEAR((lines[3].bottom - lines[3].top) / (lines[0].bottom - lines[0].top), 2.0, 0.1);
+}
+
+TEST_F(PdfPrinterTest, SizeThatIsNotPositiveIsRefused) {
+  for (const double size : {0.0, -1.0, std::nan(""), std::numeric_limits<double>::infinity()}) {
+    EXPECT_EQ(vbErrorNumber([&] { printer_.setFontSize(size); }), 380) << size;
+  }
+  EXPECT_EQ(printer_.fontSize(), 10);
+}
+
+TEST(PrinterFailureTest, OutputThatCannotBeWrittenIsAPrinterError) {
+  test_support::TempDir dir;
+  dir.write("file", "a regular file");
+  platform::QtPrinter printer(dir.path() / "file" / "printout.pdf");
+  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("lost"); }), vb::err::PrinterError);
+  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("lost again"); }), vb::err::PrinterError);
+  EXPECT_EQ(vbErrorNumber([&] { printer.endDoc(); }), vb::err::PrinterError);
+}
+
+TEST(PrinterFailureTest, NoDefaultPrinterIsAPrinterErrorAtFirstUse) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+  platform::QtPrinter printer;
+  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("nowhere to go"); }), vb::err::PrinterError);
+  EXPECT_EQ(vbErrorNumber([&] { printer.endDoc(); }), vb::err::PrinterError);
+}
+
+}  // namespace
