@@ -1,0 +1,167 @@
+#include "about/splash.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QRect>
+#include <QScreen>
+#include <QString>
+
+#include <string>
+
+#include "diagnostics/app_globals.h"
+#include "diagnostics/error_handler.h"
+#include "diagnostics/error_trap.h"
+#include "main_window/form_layout.h"
+#include "main_window/twips.h"
+#include "platform/application_info.h"
+#include "platform/qt/qt_text.h"
+#include "utilities/general.h"
+
+namespace {
+
+using main_window::TwipsRect;
+using platform::ApplicationInfo;
+
+constexpr const char* kObjectName = "frmSplash";
+constexpr std::int16_t kPauseMilliseconds = 400;
+constexpr const char* kWarning =
+    "Warning: This programme may be harmful to management consultants and accountants";
+
+// The window's inner area; the frame sits in it, everything else in the frame.
+constexpr float kInnerWidth = 5400;
+constexpr float kInnerHeight = 3030;
+constexpr TwipsRect kFrame{120, 60, 5160, 2850};
+constexpr TwipsRect kLogo{240, 240, 240, 240};
+constexpr TwipsRect kProductName{2910, 480, 2025, 330};
+constexpr TwipsRect kCopyright{2640, 840, 2295, 255};
+constexpr TwipsRect kComments{3600, 1440, 1365, 270};
+constexpr TwipsRect kWarningBox{240, 2160, 4815, 435};
+
+QRect pixelRect(const TwipsRect& twips, const QWidget& widget) {
+  const double dpiX = widget.logicalDpiX();
+  const double dpiY = widget.logicalDpiY();
+  return {main_window::twipsToPixels(twips.left, dpiX), main_window::twipsToPixels(twips.top, dpiY),
+          main_window::twipsToPixels(twips.width, dpiX),
+          main_window::twipsToPixels(twips.height, dpiY)};
+}
+
+QFont normalFont(const QString& family, qreal points) {
+  QFont font(family);
+  font.setPointSizeF(points);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+// A magnifying glass over a page: what the program does, in 16 x 16 pixels.
+QPixmap logoPixmap() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::darkGray, 1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(1.5, 0.5, 9, 12));
+  painter.setPen(QPen(QColor(0, 0, 128), 1.6));
+  painter.setBrush(QColor(170, 210, 255));
+  painter.drawEllipse(QPointF(7, 7), 3.5, 3.5);
+  painter.setPen(QPen(QColor(0, 0, 128), 2.4, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(QPointF(9.8, 9.8), QPointF(14.5, 14.5));
+  return pixmap;
+}
+
+QLabel* newLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+}  // namespace
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  setObjectName(QString::fromLatin1(kObjectName));
+  createControls();
+  placeControls();
+}
+
+void frmSplash::createControls() {
+  fra1_ = new QGroupBox(this);
+  fra1_->setObjectName(QStringLiteral("fra1"));
+  imgLogo_ = newLabel("imgLogo", fra1_);
+  imgLogo_->setPixmap(logoPixmap());
+  imgLogo_->setScaledContents(true);
+  lblProductName_ = newLabel("lblProductName", fra1_);
+  lblProductName_->setFont(normalFont(QStringLiteral("Arial"), 14.25));
+  lblCopyright_ = newLabel("lblCopyright", fra1_);
+  lblCopyright_->setText(platform::qStringFromCp1252(ApplicationInfo::kLegalCopyright));
+  lblComments_ = newLabel("lblComments", fra1_);
+  lblComments_->setFont(normalFont(QStringLiteral("Arial"), 12));
+  lblWarning_ = newLabel("lblWarning", fra1_);
+  lblWarning_->setFont(normalFont(QStringLiteral("Arial Narrow"), 8.25));
+  lblWarning_->setText(QString::fromLatin1(kWarning));
+}
+
+void frmSplash::placeControls() {
+  setFixedSize(pixelRect({0, 0, kInnerWidth, kInnerHeight}, *this).size());
+  fra1_->setGeometry(pixelRect(kFrame, *this));
+  imgLogo_->setGeometry(pixelRect(kLogo, *this));
+  lblProductName_->setGeometry(pixelRect(kProductName, *this));
+  lblCopyright_->setGeometry(pixelRect(kCopyright, *this));
+  lblComments_->setGeometry(pixelRect(kComments, *this));
+  lblWarning_->setGeometry(pixelRect(kWarningBox, *this));
+  if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+}
+
+void frmSplash::Form_Load() {
+  bool bError = false;
+  diagnostics::ErrorTrap trap{kObjectName, "Form_Load", bError};
+  if (!trap.step(1, [&] {
+        diagnostics::gsProductVersion =
+            std::string(ApplicationInfo::kProductName) + " " + diagnostics::gsVersionText();
+      }))
+    return;
+  if (!trap.step(2, [&] {
+        lblProductName_->setText(platform::qStringFromCp1252(diagnostics::gsProductVersion));
+      }))
+    return;
+  if (!trap.step(3, [&] {
+        lblComments_->setText(platform::qStringFromCp1252(ApplicationInfo::kComments));
+      }))
+    return;
+  // The pause below blocks the event loop, so the window must be on screen
+  // and painted before it starts.
+  if (!trap.step(4, [&] {
+        show();
+        repaint();
+        QCoreApplication::processEvents();
+      }))
+    return;
+  trap.step(5, [&] { utilities::gGPause(kPauseMilliseconds, bError); });
+}
+
+void frmSplash::Form_KeyPress() {
+  bool bError = false;
+  diagnostics::ErrorTrap trap{kObjectName, "Form_KeyPress", bError};
+  trap.step(1, [&] { close(); });
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+  if (event->text().isEmpty()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  Form_KeyPress();
+}
+
+QPointer<frmSplash> showSplash() {
+  QPointer<frmSplash> splash = new frmSplash;
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->Form_Load();
+  return splash;
+}

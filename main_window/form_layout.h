@@ -1,0 +1,54 @@
+#pragma once
+// The main window's layout as arithmetic on twips, free of widgets: the window
+// reads its client size, asks what to do, and moves its controls to the
+// rectangles computed here. All values are single precision, like the form's.
+
+#include <functional>
+
+namespace main_window {
+
+struct TwipsRect {
+  float left, top, width, height;
+};
+
+struct FormGeometry {
+  TwipsRect lstText, cmdAnalyse, chkAutoScroll, txtSource, lblRunTime, lblProcessing,
+      lblSourceFile, lblPublic, lblSearchFile, lblSource;
+};
+
+// The controls where the form designer put them (client area 6000 x 5010).
+FormGeometry designGeometry();
+
+inline constexpr float kMinimumOuterWidth = 4800.0f;
+inline constexpr float kMinimumOuterHeight = 4000.0f;
+
+enum class ResizeAction { Nothing, SetOuterWidth, SetOuterHeight, Layout };
+struct ResizeDecision {
+  ResizeAction action;
+  float value;  // the new outer size for SetOuterWidth/SetOuterHeight, else 0
+};
+
+// Minimised: nothing. Too small: raise one dimension (width first) and let the
+// resize event that follows go on. Otherwise lay out.
+ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeight);
+
+// The list can only show whole lines, so it may take less height than asked;
+// this maps the asked height to the height it actually takes.
+using ListHeightFn = std::function<float(float)>;
+
+// The layout moves the controls in this many rows, one control per row.
+inline constexpr int kLayoutRowCount = 9;
+
+// Moves the control of one row (1..kLayoutRowCount) as a whole; a row reads the
+// values earlier rows have already set. Raises Overflow (6) when a value leaves
+// the single-precision range, leaving that control untouched, and Invalid
+// procedure call (5) for a row outside 1..kLayoutRowCount. An empty
+// actualListHeight means the list takes the height asked.
+void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,
+               const ListHeightFn& actualListHeight = {});
+
+// All rows in order; stops at the first failing row.
+void layoutControls(FormGeometry& g, float innerWidth, float innerHeight,
+                    const ListHeightFn& actualListHeight = {});
+
+}  // namespace main_window

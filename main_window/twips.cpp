@@ -1,0 +1,34 @@
+#include "main_window/twips.h"
+
+#include <cmath>
+#include <limits>
+
+#include "runtime/vb_error.h"
+
+namespace main_window {
+
+namespace {
+
+double twipsPerPixel(double logicalDpi) {
+  if (!(logicalDpi > 0.0) || !std::isfinite(logicalDpi)) vb::raise(vb::err::InvalidProcedureCall);
+  return kTwipsPerInch / logicalDpi;
+}
+
+}  // namespace
+
+int twipsToPixels(float twips, double logicalDpi) {
+  const double pixels = std::round(static_cast<double>(twips) / twipsPerPixel(logicalDpi));
+  if (!std::isfinite(pixels) || pixels < std::numeric_limits<int>::min() ||
+      pixels > std::numeric_limits<int>::max())
+    vb::raise(vb::err::Overflow);
+  return static_cast<int>(pixels);
+}
+
+float pixelsToTwips(int pixels, double logicalDpi) {
+  const double twips = std::round(pixels * twipsPerPixel(logicalDpi));
+  if (!std::isfinite(twips) || std::fabs(twips) > std::numeric_limits<float>::max())
+    vb::raise(vb::err::Overflow);
+  return static_cast<float>(twips);
+}
+
+}  // namespace main_window

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <cstdint>
+#include <optional>
+
+#include "about/splash.h"
+#include "diagnostics/app_globals.h"
+#include "platform/clock.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+TEST(Splash, ControlsAreNamedPlacedInTheFrameAndSetInTheirFonts) {
+  frmSplash splash;
+  ASSERT_EQ(splash.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
+  EXPECT_EQ(splash.size(), QSize(360, 202));
+  const auto* frame = splash.findChild<QGroupBox*>("fra1");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->geometry(), QRect(8, 4, 344, 190));
+  struct Case {
+    const char* name;
+    QRect pixels;  // in the frame
+    const char* family;
+    double points;
+    const char* text;
+  };
+  const Case controls[] = {
+      {"imgLogo", {16, 16, 16, 16}, nullptr, 0, ""},
+      {"lblProductName", {194, 32, 135, 22}, "Arial", 14.25, ""},
+      {"lblCopyright", {176, 56, 153, 17}, nullptr, 0, "Copyright (C) Ombry"},
+      {"lblComments", {240, 96, 91, 18}, "Arial", 12, ""},
+      {"lblWarning", {16, 144, 321, 29}, "Arial Narrow", 8.25,
+       "Warning: This programme may be harmful to management consultants and accountants"},
+  };
+  for (const auto& c : controls) {
+    const auto* label = splash.findChild<QLabel*>(c.name);
+    ASSERT_NE(label, nullptr) << c.name;
+    EXPECT_EQ(label->parentWidget(), frame) << c.name;
+    EXPECT_EQ(label->geometry(), c.pixels) << c.name;
+    EXPECT_EQ(label->text(), c.text) << c.name;
+    if (c.family == nullptr) continue;
+    EXPECT_EQ(label->font().family(), c.family) << c.name;
+    EXPECT_EQ(label->font().pointSizeF(), c.points) << c.name;
+  }
+  EXPECT_FALSE(splash.findChild<QLabel*>("imgLogo")->pixmap().isNull());
+}
+
+// Notes the tick count of the window's first paint.
+class FirstPaint : public QObject {
+ public:
+  std::optional<std::uint32_t> tick;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !tick) tick = platform::tickCount();
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+TEST(Splash, LoadSetsTheVersionAndStaysPaintedOnScreenThroughThePause) {
+  test_support::ScriptedErrorHandler handler;
+  diagnostics::gsProductVersion.clear();
+  frmSplash splash;
+  FirstPaint firstPaint;
+  splash.installEventFilter(&firstPaint);
+
+  splash.Form_Load();
+  const std::uint32_t loaded = platform::tickCount();
+
+  EXPECT_EQ(diagnostics::gsProductVersion, "Scopster v0.916");
+  EXPECT_EQ(splash.findChild<QLabel*>("lblProductName")->text(), "Scopster v0.916");
+  EXPECT_EQ(splash.findChild<QLabel*>("lblComments")->text(), "Freeware");
+  EXPECT_TRUE(splash.isVisible());
+  ASSERT_TRUE(firstPaint.tick.has_value()) << "not painted before the pause";
+  EXPECT_GE(static_cast<std::uint32_t>(loaded - *firstPaint.tick), 400U);
+  EXPECT_EQ(handler.boxCount(), 0U);
+}
+
+TEST(Splash, TypingAKeyOrClosingItLaterUnloadsIt) {
+  test_support::ScriptedErrorHandler handler;
+  const std::pair<Qt::Key, const char*> keys[] = {
+      {Qt::Key_A, "a"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_Shift, ""}};  // Shift types nothing
+  for (const auto& [key, text] : keys) {
+    QPointer<frmSplash> splash = showSplash();
+    ASSERT_TRUE(splash && splash->isVisible());
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+    QApplication::sendEvent(splash, &press);
+    EXPECT_EQ(splash->isVisible(), *text == '\0') << "after " << text;
+    if (splash) splash->close();  // as the main window does at the end of its load
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull()) << text;
+  }
+  EXPECT_EQ(handler.boxCount(), 0U);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "main_window/form_layout.h"
+#include "runtime/vb_error.h"
+
+namespace {
+
+using main_window::decideResize;
+using main_window::FormGeometry;
+using main_window::ResizeAction;
+using main_window::TwipsRect;
+using Rect = TwipsRect FormGeometry::*;
+using Field = float TwipsRect::*;
+
+constexpr float kDesignWidth = 6000;  // the client area of the design
+constexpr float kDesignHeight = 5010;
+
+FormGeometry laidOut(float innerWidth, float innerHeight,
+                     const main_window::ListHeightFn& actualListHeight = {}) {
+  FormGeometry g = main_window::designGeometry();
+  main_window::layoutControls(g, innerWidth, innerHeight, actualListHeight);
+  return g;
+}
+
+// Every control with where the layout puts it at the design size, and whether
+// each value follows a change of the client width (w) or height (h).
+struct Expected {
+  const char* name;
+  Rect rect;
+  TwipsRect atDesignSize;
+  const char* follows[4];  // left, top, width, height
+};
+const Expected kControls[] = {
+    {"lstText", &FormGeometry::lstText, {240, 480, 5520, 3410}, {"", "", "w", "h"}},
+    {"cmdAnalyse", &FormGeometry::cmdAnalyse, {4345, 3990, 1215, 375}, {"w", "h", "", ""}},
+    {"chkAutoScroll", &FormGeometry::chkAutoScroll, {4585, 120, 1095, 255}, {"w", "", "", ""}},
+    {"txtSource", &FormGeometry::txtSource, {960, 120, 3425, 285}, {"", "", "w", ""}},
+    {"lblRunTime", &FormGeometry::lblRunTime, {360, 3990, 3785, 255}, {"", "h", "w", ""}},
+    {"lblProcessing", &FormGeometry::lblProcessing, {360, 4240, 855, 255}, {"", "h", "", ""}},
+    {"lblSourceFile", &FormGeometry::lblSourceFile, {1320, 4240, 2825, 255}, {"", "h", "w", ""}},
+    {"lblPublic", &FormGeometry::lblPublic, {1320, 4490, 2825, 200}, {"", "h", "w", ""}},
+    {"lblSearchFile", &FormGeometry::lblSearchFile, {1320, 4740, 2825, 200}, {"", "h", "w", ""}},
+    {"lblSource", &FormGeometry::lblSource, {240, 120, 735, 255}, {"", "", "", ""}},
+};
+constexpr Field kFields[] = {&TwipsRect::left, &TwipsRect::top, &TwipsRect::width,
+                             &TwipsRect::height};
+
+TEST(FormLayout, DesignSizeAndResizedLayouts) {
+  struct Change {
+    float dw, dh;
+  };
+  for (const Change change : {Change{0, 0}, {1, 0}, {12000, 0}, {-1200, 0}, {0, 730}, {0, -1010},
+                              {250, 9000}}) {
+    const FormGeometry g = laidOut(kDesignWidth + change.dw, kDesignHeight + change.dh);
+    for (const auto& control : kControls)
+      for (int i = 0; i < 4; ++i) {
+        const std::string follows = control.follows[i];
+        const float shift = follows == "w" ? change.dw : follows == "h" ? change.dh : 0;
+        EXPECT_EQ((g.*control.rect).*kFields[i], control.atDesignSize.*kFields[i] + shift)
+            << control.name << " value " << i << " with client " << change.dw << "/"
+            << change.dh << " off the design size";
+      }
+  }
+}
+
+TEST(FormLayout, RowsFollowTheHeightTheListActuallyTakes) {
+  std::vector<float> asked;
+  const FormGeometry g = laidOut(kDesignWidth, kDesignHeight, [&](float height) {
+    asked.push_back(height);
+    return std::floor(height / 195) * 195;  // whole lines of 195 twips
+  });
+  EXPECT_EQ(asked, std::vector<float>{3410});
+  EXPECT_EQ(g.lstText.height, 3315);
+  const std::pair<Rect, float> tops[] = {
+      {&FormGeometry::cmdAnalyse, 3895},    {&FormGeometry::lblRunTime, 3895},
+      {&FormGeometry::lblProcessing, 4145}, {&FormGeometry::lblSourceFile, 4145},
+      {&FormGeometry::lblPublic, 4395},     {&FormGeometry::lblSearchFile, 4645}};
+  for (const auto& [rect, top] : tops) EXPECT_EQ((g.*rect).top, top);
+}
+
+TEST(FormLayout, DecideResize) {
+  struct Case {
+    float innerWidth, outerWidth, outerHeight;
+    ResizeAction action;
+    float value;
+  };
+  const Case cases[] = {
+      {0, 3000, 3000, ResizeAction::Nothing, 0},              // minimised
+      {2880, 3000, 3000, ResizeAction::SetOuterWidth, 4800},  // 3000 x 3000: width first,
+      {4680, 4800, 3000, ResizeAction::SetOuterHeight, 4000},  // then the height,
+      {4680, 4800, 4000, ResizeAction::Layout, 0},             // then the layout
+      {4679, 4799, 9000, ResizeAction::SetOuterWidth, 4800},
+      {8880, 9000, 3999, ResizeAction::SetOuterHeight, 4000},
+  };
+  for (const auto& c : cases) {
+    const auto decision = decideResize(c.innerWidth, c.outerWidth, c.outerHeight);
+    EXPECT_EQ(decision.action, c.action) << c.outerWidth << " x " << c.outerHeight;
+    EXPECT_EQ(decision.value, c.value) << c.outerWidth << " x " << c.outerHeight;
+  }
+}
+
+TEST(FormLayout, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
+  struct Case {
+    const char* what;
+    void (*prepare)(FormGeometry&);
+    Rect failing;
+  };
+  const Case cases[] = {
+      {"twice the list's top", [](FormGeometry& g) { g.lstText.top = 3e38f; }, &FormGeometry::lstText},
+      {"a later row", [](FormGeometry& g) { g.chkAutoScroll.width = g.txtSource.left = 3e38f; },
+       &FormGeometry::txtSource},
+  };
+  for (const auto& c : cases) {
+    FormGeometry g = main_window::designGeometry();
+    c.prepare(g);
+    const TwipsRect before = g.*c.failing;
+    try {
+      main_window::layoutControls(g, kDesignWidth, kDesignHeight);
+      ADD_FAILURE() << c.what << " laid out";
+    } catch (const vb::VbError& failure) {
+      EXPECT_EQ(failure.number(), vb::err::Overflow) << c.what;
+    }
+    for (const Field field : kFields) EXPECT_EQ((g.*c.failing).*field, before.*field) << c.what;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "main_window/qt_dialogs.h"
+#include "runtime/codepage.h"
+#include "runtime/vb_error.h"
+#include "tests/support/test_support.h"
+
+// Failures show texts rather than UTF-16 code units.
+static void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+namespace {
+
+namespace mb = diagnostics::msgbox;
+using main_window::QtDialogs;
+
+void expectInvalidCall(const std::function<void()>& call, const char* what) {
+  try {
+    call();
+    ADD_FAILURE() << what << " accepted";
+  } catch (const vb::VbError& failure) {
+    EXPECT_EQ(failure.number(), vb::err::InvalidProcedureCall) << what;
+  }
+}
+
+TEST(QtDialogsPure, StyleShapesTheBoxAndButtonsGiveVbAnswers) {
+  const auto ari = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+  struct Case {
+    int style;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton, escapeButton;
+    QMessageBox::Icon icon;
+  };
+  const Case cases[] = {
+      {48, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning},
+      {306, ari, QMessageBox::Retry, QMessageBox::Abort, QMessageBox::Warning},
+      {4 + 256, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No,
+       QMessageBox::NoIcon},
+      {256, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::NoIcon},
+  };
+  for (const auto& c : cases) {
+    const auto shape = main_window::messageBoxShape(c.style);
+    EXPECT_EQ(shape.buttons, c.buttons) << c.style;
+    EXPECT_EQ(shape.defaultButton, c.defaultButton) << c.style;
+    EXPECT_EQ(shape.escapeButton, c.escapeButton) << c.style;
+    EXPECT_EQ(shape.icon, c.icon) << c.style;
+  }
+  expectInvalidCall([] { main_window::messageBoxShape(1); }, "OK/Cancel");
+  expectInvalidCall([] { main_window::messageBoxShape(16); }, "the critical icon");
+
+  const std::pair<QMessageBox::StandardButton, int> answers[] = {
+      {QMessageBox::Ok, mb::Ok},       {QMessageBox::Abort, mb::Abort}, {QMessageBox::Retry, mb::Retry},
+      {QMessageBox::Ignore, mb::Ignore}, {QMessageBox::Yes, mb::Yes},   {QMessageBox::No, mb::No}};
+  for (const auto& [button, answer] : answers) EXPECT_EQ(main_window::messageBoxAnswer(button), answer);
+}
+
+TEST(QtDialogsPure, PromptAndFilterConversion) {
+  EXPECT_EQ(main_window::messageBoxText("Source: a.b.0\r\n\r\ncaf\xE9\r\x80"),
+            QString::fromUtf8("Source: a.b.0\n\ncaf\u00e9\n\u20ac"));
+  const std::pair<std::string, QString> filters[] = {
+      {"", ""},
+      {"All Files|*.*", "All Files (*.*)"},
+      {"Visual Basic Projects (*.vbp)|*.vbp", "Visual Basic Projects (*.vbp)"},
+      {"Forms|*.frm|Sources|*.frm;*.bas", "Forms (*.frm);;Sources (*.frm *.bas)"},
+  };
+  for (const auto& [filter, qt] : filters) EXPECT_EQ(main_window::qtFileFilter(filter), qt) << filter;
+  expectInvalidCall([] { main_window::qtFileFilter("A|*.a|B"); }, "a type without pattern");
+}
+
+// Runs action on the modal dialog once the call under test has opened it.
+void whenModalOpens(std::function<void(QWidget*)> action) {
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, action = std::move(action)] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->deleteLater();
+      poll->stop();
+      action(modal);
+    }
+  });
+  poll->start();
+}
+
+TEST(QtDialogsModal, ErrorBoxAnswersWithTheButtonAndAbortWhenEscaped) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  const std::pair<std::function<void(QMessageBox*)>, int> cases[] = {
+      {[](QMessageBox* box) { box->button(QMessageBox::Ignore)->click(); }, mb::Ignore},
+      {[&](QMessageBox* box) { QApplication::sendEvent(box, &escape); }, mb::Abort},
+      {[](QMessageBox* box) { box->close(); }, mb::Abort},
+  };
+  for (const auto& [leave, answer] : cases) {
+    QStringList seen;
+    whenModalOpens([&, leave = leave](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return static_cast<void>(modal->close());
+      seen << box->windowTitle() << box->text() << box->defaultButton()->text();
+      leave(box);
+    });
+    EXPECT_EQ(QtDialogs().messageBox("Source: a.b.3\r\n\r\nOverflow", 306, "Error!"), answer);
+    EXPECT_EQ(seen, (QStringList{"Error!", "Source: a.b.3\n\nOverflow", "Retry"}));
+  }
+}
+
+TEST(QtDialogsModal, FileDialogReturnsTheChosenFileOrTheGivenNameOnCancel) {
+  test_support::TempDir dir;
+  const auto project = dir.write("Proj\xC3\xA9/App.vbp", "Type=Exe\r\n");  // not ASCII
+  const QString folder = QString::fromStdString(project.parent_path().string());
+  const diagnostics::FileOpenRequest request{"Source file", "Visual Basic Projects (*.vbp)|*.vbp",
+                                             "*.vbp", vb::utf8ToCp1252(folder.toStdString()), 4108};
+  const QString currentBefore = QDir::currentPath();
+  for (const bool choose : {true, false}) {
+    QStringList seen;
+    whenModalOpens([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (dialog == nullptr) return static_cast<void>(modal->close());
+      seen << dialog->windowTitle() << dialog->directory().absolutePath()
+           << dialog->nameFilters() << QString::number(dialog->fileMode());
+      if (choose) dialog->selectFile(QString::fromStdString(project.string()));
+      choose ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+    });
+    EXPECT_EQ(QtDialogs().openFile(request),
+              choose ? vb::utf8ToCp1252(project.string()) : std::string("*.vbp"));
+    EXPECT_EQ(seen, (QStringList{"Source file", folder, "Visual Basic Projects (*.vbp)",
+                                 QString::number(QFileDialog::ExistingFile)}));
+    EXPECT_EQ(QDir::currentPath(), currentBefore);
+  }
+}
+
+}  // namespace
