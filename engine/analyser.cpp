@@ -36,6 +36,7 @@ void Analyser::mAnalyse(bool& bError) {
     return;
   if (!trap.step(4, [&] {
         masSourceFiles_.assign(1, std::string());
+        indexedFiles_.clear();
         cache_.clear();
         mnSourceFileCount_ = mnGetSourceFiles(bError);
       }))
@@ -44,6 +45,8 @@ void Analyser::mAnalyse(bool& bError) {
   if (!trap.step(5, [&] {
         cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()),
                        [&] { yieldNow(bError); });
+        indexedFiles_.assign(masSourceFiles_.size(), nullptr);
+        for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) indexedFiles_[j] = cache_.indexedFile(masSourceFiles_[j]);
       }))
     return;
   for (sourceFileLoop_ = 1; sourceFileLoop_ <= mnSourceFileCount_; ++sourceFileLoop_) {
@@ -76,13 +79,18 @@ bool Analyser::usedInAnotherFile(const std::string& declaration, bool& bError) {
     if (j != mnSourceFile_) {
       if (skipsSearch(j)) {
         skippedSearch_ = j;
+        ++skipsSinceClockRead_;
       } else {
+        skipsSinceClockRead_ = kSkipsPerClockRead;
         showSkippedSearch(bError);
         found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
       }
     }
     if (bError || found || view_.stopRequested()) break;
-    yieldNow(bError);
+    if (j == mnSourceFile_ || skipsSinceClockRead_ >= kSkipsPerClockRead) {
+      skipsSinceClockRead_ = 0;
+      yieldNow(bError);
+    }
   }
   showSkippedSearch(bError);
   return found;
@@ -103,7 +111,7 @@ void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
 // the file is read and indexed, has a 16-bit line count, and lacks the name.
 bool Analyser::skipsSearch(std::int32_t fileIndex) {
   if (!skipping_) return false;
-  const SourceCache::File* file = cache_.indexedFile(masSourceFiles_[static_cast<std::size_t>(fileIndex)]);
+  const SourceCache::File* file = indexedFiles_[static_cast<std::size_t>(fileIndex)];
   return file != nullptr && utilities::upperBound(file->lines) <= 32767 && file->slot < mayContainName_.size() &&
          mayContainName_[file->slot] == 0;
 }

@@ -66,6 +66,10 @@ class Analyser {
   std::int32_t sourceFileLoop_ = 0;  // the loop counter, which may pass 32,767 once
   Clock::time_point mvStartTime_{};
   Clock::time_point lastYield_{};
+  // Reading the clock costs more than a skipped search; it is read after
+  // every real search, and after every kSkipsPerClockRead skipped ones.
+  static constexpr int kSkipsPerClockRead = 64;
+  int skipsSinceClockRead_ = 0;
   RunSummary summary_;
   // The name is cut out of the same declaration for every file searched; it
   // depends on the declaration alone.
@@ -76,6 +80,7 @@ class Analyser {
   // to show its labels before anyone can see them (a yield or the end).
   bool skipping_ = false;
   std::vector<char> mayContainName_;  // by cache slot
+  std::vector<const SourceCache::File*> indexedFiles_;  // by source file index, once prepared
   std::int32_t skippedSearch_ = 0;    // the last file index skipped, 0 when none
   // The run-time label is rebuilt only when its text can have changed.
   std::int64_t shownSeconds_ = -1;

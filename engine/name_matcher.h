@@ -15,10 +15,18 @@ namespace engine {
 // Bytes that can belong to an identifier. A name made only of these bytes can
 // only occur inside a maximal run of them, which is what lets the index work
 // token by token.
-inline bool isIdentifierByte(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-         byte == '_' || byte >= 0x80;
+namespace detail {
+constexpr std::array<bool, 256> identifierBytes() {
+  std::array<bool, 256> table{};
+  for (int byte = 0; byte < 256; ++byte)
+    table[static_cast<std::size_t>(byte)] = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                            (byte >= '0' && byte <= '9') || byte == '_' || byte >= 0x80;
+  return table;
 }
+inline constexpr std::array<bool, 256> kIdentifierBytes = identifierBytes();
+}  // namespace detail
+
+inline bool isIdentifierByte(unsigned char byte) { return detail::kIdentifierBytes[byte]; }
 bool isIdentifierText(std::string_view text);
 
 class NameMatcher {
@@ -28,6 +36,8 @@ class NameMatcher {
   std::uint32_t add(std::string_view name);
   // The id of a name, or -1 when it was never added.
   std::int64_t idOf(std::string_view name) const;
+  // Lays the trie out flat for fast walking; call after the last add.
+  void freeze();
   // Every id whose name occurs in token, each once.
   void namesIn(std::string_view token, std::vector<std::uint32_t>& ids) const;
   std::size_t size() const { return ids_.size(); }
@@ -46,6 +56,11 @@ class NameMatcher {
   // Most start positions end at the first byte: a table answers those
   // without hashing.
   std::array<std::uint32_t, 256> rootChild_{};
+  // The frozen trie: the children of node n are at firstChild_[n] up to
+  // firstChild_[n + 1] in childBytes_ / childNodes_.
+  std::vector<std::uint32_t> firstChild_;
+  std::vector<unsigned char> childBytes_;
+  std::vector<std::uint32_t> childNodes_;
 };
 
 }  // namespace engine

@@ -44,6 +44,7 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
     }
     if (between) between();
   }
+  names_.freeze();
   slotsByName_.assign(names_.size(), {});
   for (auto& [path, file] : files_) {
     index(*file);
@@ -88,6 +89,8 @@ void SourceCache::index(File& file) {
   std::vector<std::uint32_t> ids;
   for (std::size_t number = 1; number < file.lines.size(); ++number) {
     const std::string& line = file.lines[number];
+    const auto lineNumber = static_cast<std::int32_t>(number);
+    const std::size_t firstOfLine = file.nameLines.size();
     std::size_t at = 0;
     while (at < line.size()) {
       while (at < line.size() && !isIdentifierByte(static_cast<unsigned char>(line[at]))) ++at;
@@ -95,15 +98,23 @@ void SourceCache::index(File& file) {
       while (at < line.size() && isIdentifierByte(static_cast<unsigned char>(line[at]))) ++at;
       if (at == start) continue;
       names_.namesIn(std::string_view(line).substr(start, at - start), ids);
-      for (const std::uint32_t id : ids) {
-        auto& numbers = file.linesByName[id];
-        if (numbers.empty() || numbers.back() != static_cast<std::int32_t>(number))
-          numbers.push_back(static_cast<std::int32_t>(number));
-      }
+      for (const std::uint32_t id : ids) file.nameLines.emplace_back(id, lineNumber);
+    }
+    // A name found in several tokens of one line counts once for that line.
+    if (file.nameLines.size() - firstOfLine > 1) {
+      std::sort(file.nameLines.begin() + static_cast<std::ptrdiff_t>(firstOfLine), file.nameLines.end());
+      file.nameLines.erase(std::unique(file.nameLines.begin() + static_cast<std::ptrdiff_t>(firstOfLine),
+                                       file.nameLines.end()),
+                           file.nameLines.end());
     }
   }
-  for (const auto& [id, numbers] : file.linesByName)
-    if (id < slotsByName_.size()) slotsByName_[id].push_back(file.slot);
+  std::stable_sort(file.nameLines.begin(), file.nameLines.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < file.nameLines.size(); ++i) {
+    const std::uint32_t id = file.nameLines[i].first;
+    if ((i == 0 || file.nameLines[i - 1].first != id) && id < slotsByName_.size())
+      slotsByName_[id].push_back(file.slot);
+  }
   file.indexed = true;
 }
 

@@ -3,6 +3,7 @@
 // run, with an index that tells which lines of a file contain a declared name.
 // Answers are exactly those of reading the file afresh and testing each line.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,7 +32,9 @@ class SourceCache {
     utilities::LineList lines;
     std::uint32_t slot = 0;  // order of reading, for filesContaining()
     bool indexed = false;
-    std::unordered_map<std::uint32_t, std::vector<std::int32_t>> linesByName;
+    // (name id, line number) for every line that contains a learned name,
+    // sorted by name, then line.
+    std::vector<std::pair<std::uint32_t, std::int32_t>> nameLines;
   };
 
   // The file as gReadFileLines reads it; read on first use. Raises the read
@@ -82,10 +85,13 @@ void SourceCache::forEachLineContaining(File& source, std::string_view name, Vis
     return;
   }
   if (!source.indexed) index(source);
-  const auto found = source.linesByName.find(static_cast<std::uint32_t>(id));
-  if (found == source.linesByName.end()) return;
-  for (const std::int32_t number : found->second)
-    if (!visit(number)) return;
+  const auto byName = [](const std::pair<std::uint32_t, std::int32_t>& entry, std::uint32_t name) {
+    return entry.first < name;
+  };
+  const auto name32 = static_cast<std::uint32_t>(id);
+  for (auto at = std::lower_bound(source.nameLines.begin(), source.nameLines.end(), name32, byName);
+       at != source.nameLines.end() && at->first == name32; ++at)
+    if (!visit(at->second)) return;
 }
 
 }  // namespace engine
