@@ -112,7 +112,7 @@ void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
 bool Analyser::skipsSearch(std::int32_t fileIndex) {
   if (!skipping_) return false;
   const SourceCache::File* file = indexedFiles_[static_cast<std::size_t>(fileIndex)];
-  return file != nullptr && utilities::upperBound(file->lines) <= 32767 && file->slot < mayContainName_.size() &&
+  return file != nullptr && file->lines.size() <= 32768 && file->slot < mayContainName_.size() &&
          mayContainName_[file->slot] == 0;
 }
 

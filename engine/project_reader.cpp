@@ -72,14 +72,14 @@ void Analyser::mShowSourceGetPublics(std::string sFile, utilities::LineList& asP
     return;
   }
   // An ignored read failure leaves the file without lines.
-  static const utilities::LineList kNoLines{std::string()};
-  const utilities::LineList* lines = &kNoLines;
+  static const utilities::LineViews kNoLines{std::string_view()};
+  const utilities::LineViews* lines = &kNoLines;
   std::int16_t lineCount = 0;
   if (!trap.step(2, [&] { lines = &cache_.lines(sFile); })) return;
-  if (!trap.step(3, [&] { lineCount = vb::CInt(utilities::upperBound(*lines)); })) return;
+  if (!trap.step(3, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines->size()) - 1); })) return;
   for (std::int32_t i = 1; i <= lineCount; ++i) {
-    const std::string& line = (*lines)[static_cast<std::size_t>(i)];
-    if (isPublicDeclaration(line)) asPublics.push_back(line);
+    const std::string_view line = (*lines)[static_cast<std::size_t>(i)];
+    if (isPublicDeclaration(line)) asPublics.emplace_back(line);
   }
 }
 

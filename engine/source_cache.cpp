@@ -26,11 +26,9 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
   for (const std::string& path : paths) {
     if (files_.count(path) == 0) {
       try {
-        auto loaded = std::make_unique<File>();
-        std::string header;
-        utilities::gReadFileLines(path, loaded->lines, header);
+        auto loaded = read(path);
         for (std::size_t i = 1; i < loaded->lines.size(); ++i) {
-          const std::string& line = loaded->lines[i];
+          const std::string_view line = loaded->lines[i];
           if (!isPublicDeclaration(line)) continue;
           const std::string name = publicNameOf(line);
           if (isIdentifierText(name)) names_.add(name);
@@ -54,6 +52,15 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
   lastNameId_ = -1;
 }
 
+std::unique_ptr<SourceCache::File> SourceCache::read(const std::string& path) {
+  auto loaded = std::make_unique<File>();
+  std::optional<std::string> bytes = utilities::readFileBytes(path);
+  if (bytes) loaded->content = std::move(*bytes);
+  std::string header;
+  utilities::splitFileLineViews(loaded->content, loaded->lines, header);
+  return loaded;
+}
+
 SourceCache::File* SourceCache::find(const std::string& path) {
   const auto recent = byAddress_.find(&path);
   if (recent != byAddress_.end() && *recent->second.path == path) return recent->second.file;
@@ -65,9 +72,7 @@ SourceCache::File* SourceCache::find(const std::string& path) {
 
 SourceCache::File& SourceCache::file(const std::string& path) {
   if (File* known = find(path)) return *known;
-  auto loaded = std::make_unique<File>();
-  std::string header;
-  utilities::gReadFileLines(path, loaded->lines, header);
+  auto loaded = read(path);
   loaded->slot = slotCount();
   File& added = *files_.emplace(path, std::move(loaded)).first->second;
   byAddress_[&path] = Recent{&files_.find(path)->first, &added};
@@ -88,7 +93,7 @@ const std::vector<std::uint32_t>* SourceCache::filesContaining(std::string_view 
 void SourceCache::index(File& file) {
   std::vector<std::uint32_t> ids;
   for (std::size_t number = 1; number < file.lines.size(); ++number) {
-    const std::string& line = file.lines[number];
+    const std::string_view line = file.lines[number];
     const auto lineNumber = static_cast<std::int32_t>(number);
     const std::size_t firstOfLine = file.nameLines.size();
     std::size_t at = 0;
@@ -97,7 +102,7 @@ void SourceCache::index(File& file) {
       const std::size_t start = at;
       while (at < line.size() && isIdentifierByte(static_cast<unsigned char>(line[at]))) ++at;
       if (at == start) continue;
-      names_.namesIn(std::string_view(line).substr(start, at - start), ids);
+      names_.namesIn(line.substr(start, at - start), ids);
       for (const std::uint32_t id : ids) file.nameLines.emplace_back(id, lineNumber);
     }
     // A name found in several tokens of one line counts once for that line.

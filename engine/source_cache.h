@@ -29,7 +29,8 @@ class SourceCache {
   void clear();
 
   struct File {
-    utilities::LineList lines;
+    std::string content;         // the file's bytes; lines point into them
+    utilities::LineViews lines;  // as gReadFileLines would give them
     std::uint32_t slot = 0;  // order of reading, for filesContaining()
     bool indexed = false;
     // (name id, line number) for every line that contains a learned name,
@@ -40,7 +41,7 @@ class SourceCache {
   // The file as gReadFileLines reads it; read on first use. Raises the read
   // failure (and reads again next time).
   File& file(const std::string& path);
-  const utilities::LineList& lines(const std::string& path) { return file(path).lines; }
+  const utilities::LineViews& lines(const std::string& path) { return file(path).lines; }
   // The file when it has been read and indexed already; never reads.
   const File* indexedFile(const std::string& path);
 
@@ -56,6 +57,7 @@ class SourceCache {
 
  private:
   void index(File& file);
+  static std::unique_ptr<File> read(const std::string& path);
   File* find(const std::string& path);
   std::int64_t nameId(std::string_view name);
 

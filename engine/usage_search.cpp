@@ -10,7 +10,7 @@ namespace engine {
 namespace {
 // The line at which the body of the procedure declared at line `from` ends:
 // the next line holding the terminator, or the last line.
-std::int32_t endOfBody(const utilities::LineList& lines, std::int32_t from, std::int32_t last,
+std::int32_t endOfBody(const utilities::LineViews& lines, std::int32_t from, std::int32_t last,
                        std::string_view terminator) {
   std::int32_t at = from;
   while (at < last) {
@@ -51,11 +51,11 @@ std::string Analyser::nameOf(const std::string& declaration, bool& bError) {
 }
 
 bool Analyser::searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError) {
-  const utilities::LineList& lines = file.lines;
-  vb::CInt(utilities::upperBound(lines));  // line numbers are 16-bit
+  const utilities::LineViews& lines = file.lines;
+  vb::CInt(static_cast<std::int64_t>(lines.size()) - 1);  // line numbers are 16-bit
   bool found = false;
   cache_.forEachLineContaining(file, name, [&](std::int32_t number) {
-    found = mbLiteralRemStripCheck(lines[static_cast<std::size_t>(number)], name, bError);
+    found = mbLiteralRemStripCheck(std::string(lines[static_cast<std::size_t>(number)]), name, bError);
     return !(bError || found);
   });
   return found;
@@ -65,22 +65,22 @@ bool Analyser::searchOtherFile(SourceCache::File& file, const std::string& name,
 // uses: a procedure that only calls itself is unused.
 bool Analyser::searchDeclaringFile(const std::string& declaration, SourceCache::File& file,
                                    const std::string& name, bool& bError) {
-  const utilities::LineList& lines = file.lines;
-  const std::int32_t last = vb::CInt(utilities::upperBound(lines));
+  const utilities::LineViews& lines = file.lines;
+  const std::int32_t last = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1);
   bool found = false;
   std::int32_t skippedThrough = 0;
   // Every line equal to the declaration contains the name (the name is cut
   // out of it), so walking the lines that contain the name sees them all.
   cache_.forEachLineContaining(file, name, [&](std::int32_t number) {
     if (number <= skippedThrough) return true;
-    const std::string& line = lines[static_cast<std::size_t>(number)];
+    const std::string_view line = lines[static_cast<std::size_t>(number)];
     if (line == declaration) {
       skippedThrough = number;
       if (vb::InStr(line, "Sub") > 0) skippedThrough = endOfBody(lines, number, last, "End Sub");
       else if (vb::InStr(line, "Function") > 0) skippedThrough = endOfBody(lines, number, last, "End Function");
       return true;
     }
-    found = mbLiteralRemStripCheck(line, name, bError);
+    found = mbLiteralRemStripCheck(std::string(line), name, bError);
     return !(bError || found);
   });
   return found;

@@ -26,7 +26,6 @@ std::size_t endOfLastTerminator(std::string_view bytes) {
   return afterCr < bytes.size() && bytes[afterCr] == '\n' ? afterCr + 1 : afterCr;
 }
 
-std::int32_t keptCount(const LineList& lines) { return upperBound(lines); }
 }  // namespace
 
 std::string_view LineCursor::readLine() {
@@ -52,22 +51,26 @@ std::int32_t countLines(std::string_view bytes) {
   return static_cast<std::int32_t>(total);
 }
 
-std::string msReadNextLine(LineCursor& file) {
+namespace {
+// The next line to keep, as a view into the file's bytes (or " ").
+std::string_view nextKeptLine(LineCursor& file) {
   std::string_view line;
   while (!file.atEnd()) {
     line = file.readLine();
     if (line.empty()) line = " ";
     if (!isComment(line)) break;
   }
-  if (startsWith(line, "..")) return std::string(line.substr(1));
+  if (startsWith(line, "..")) return line.substr(1);
   // The loop only leaves on a comment when the file ended on one.
   if (isComment(line)) return {};
-  return std::string(line);
+  return line;
 }
 
-void splitFileLines(std::string_view bytes, LineList& lines, std::string& header) {
+// Both line lists are built by this one walk, so they cannot disagree.
+template <typename Lines>
+void splitInto(std::string_view bytes, Lines& lines, std::string& header) {
   const std::int32_t total = countLines(bytes);
-  lines.assign(1, std::string());
+  lines.assign(1, {});
   if (total == 0) return;
   lines.reserve(static_cast<std::size_t>(total) + 1);
 
@@ -79,11 +82,28 @@ void splitFileLines(std::string_view bytes, LineList& lines, std::string& header
     lines.emplace_back(first);
   }
   if (total == 1) return;
+  std::int32_t kept = static_cast<std::int32_t>(lines.size()) - 1;
   do {
-    std::string line = msReadNextLine(file);
-    if (!line.empty()) lines.push_back(std::move(line));
-  } while (!file.atEnd() && keptCount(lines) < total);
+    const std::string_view line = nextKeptLine(file);
+    if (!line.empty()) {
+      lines.emplace_back(line);
+      ++kept;
+    }
+  } while (!file.atEnd() && kept < total);
 }
+}  // namespace
+
+std::string msReadNextLine(LineCursor& file) { return std::string(nextKeptLine(file)); }
+
+void splitFileLines(std::string_view bytes, LineList& lines, std::string& header) {
+  splitInto(bytes, lines, header);
+}
+
+void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header) {
+  splitInto(bytes, lines, header);
+}
+
+std::optional<std::string> readFileBytes(const std::string& fileName) { return readVisibleFile(fileName); }
 
 std::int32_t mnCountFileLines(const std::string& fileName) {
   const std::optional<std::string> content = readVisibleFile(fileName);

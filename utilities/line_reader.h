@@ -5,6 +5,7 @@
 // A line ends at CR; CR LF is one terminator; a lone LF stays in the line.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,15 @@ void gReadFileLines(const std::string& fileName, LineList& lines, std::string& h
 
 // The lines of bytes, as gReadFileLines reads them from a file.
 void splitFileLines(std::string_view bytes, LineList& lines, std::string& header);
+
+// The same lines as views into bytes (or into static text), without copying:
+// element 0 exists and stays empty. For readers that keep the bytes.
+using LineViews = std::vector<std::string_view>;
+void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header);
+
+// The bytes of a file as gReadFileLines reads it; nothing when it does not
+// exist (or is a folder or hidden). Raises the read failure.
+std::optional<std::string> readFileBytes(const std::string& fileName);
 
 // Number of lines in the file, 0 when it does not exist.
 std::int32_t mnCountFileLines(const std::string& fileName);
