@@ -37,6 +37,12 @@ std::int64_t NameMatcher::idOf(std::string_view name) const {
   return static_cast<std::int64_t>(found->second);
 }
 
+void NameMatcher::reserve(std::size_t names, std::size_t bytes) {
+  ids_.reserve(names);
+  edges_.reserve(bytes);
+  nameAtNode_.reserve(bytes + 1);
+}
+
 void NameMatcher::freeze() {
   const std::size_t nodes = nameAtNode_.size();
   firstChild_.assign(nodes + 1, 0);

@@ -34,6 +34,9 @@ class NameMatcher {
   // Adds a name (identifier bytes only, not empty); returns its id. Adding the
   // same name twice returns the same id.
   std::uint32_t add(std::string_view name);
+  // Makes room for this many names of this many bytes in all, so that adding
+  // them does not rehash.
+  void reserve(std::size_t names, std::size_t bytes);
   // The id of a name, or -1 when it was never added.
   std::int64_t idOf(std::string_view name) const;
   // Lays the trie out flat for fast walking; call after the last add.

@@ -23,15 +23,14 @@ std::int64_t SourceCache::nameId(std::string_view name) {
 }
 
 void SourceCache::prepare(const std::vector<std::string>& paths, const std::function<void()>& between) {
+  std::vector<std::string_view> declarations;  // views into the files read
   for (const std::string& path : paths) {
     if (files_.count(path) == 0) {
       try {
         auto loaded = read(path);
         for (std::size_t i = 1; i < loaded->lines.size(); ++i) {
           const std::string_view line = loaded->lines[i];
-          if (!isPublicDeclaration(line)) continue;
-          const std::string name = publicNameOf(line);
-          if (isIdentifierText(name)) names_.add(name);
+          if (isPublicDeclaration(line)) declarations.push_back(line);
         }
         loaded->slot = slotCount();
         files_.emplace(path, std::move(loaded));
@@ -42,6 +41,7 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
     }
     if (between) between();
   }
+  learnNames(declarations);
   names_.freeze();
   slotsByName_.assign(names_.size(), {});
   for (auto& [path, file] : files_) {
@@ -50,6 +50,20 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
   }
   lastName_.clear();
   lastNameId_ = -1;
+}
+
+void SourceCache::learnNames(const std::vector<std::string_view>& declarations) {
+  std::vector<std::string> learned;
+  learned.reserve(declarations.size());
+  std::size_t bytes = 0;
+  for (const std::string_view declaration : declarations) {
+    std::string name = publicNameOf(declaration);
+    if (!isIdentifierText(name)) continue;
+    bytes += name.size();
+    learned.push_back(std::move(name));
+  }
+  names_.reserve(learned.size(), bytes);
+  for (const std::string& name : learned) names_.add(name);
 }
 
 std::unique_ptr<SourceCache::File> SourceCache::read(const std::string& path) {

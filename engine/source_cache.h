@@ -58,6 +58,7 @@ class SourceCache {
  private:
   void index(File& file);
   static std::unique_ptr<File> read(const std::string& path);
+  void learnNames(const std::vector<std::string_view>& declarations);
   File* find(const std::string& path);
   std::int64_t nameId(std::string_view name);
 
