@@ -1,0 +1,88 @@
+// Times one analysis run through the real main window, offscreen: the run
+// from the Analyse click to its return, and the longest time the window went
+// without handling its events (between two yields, and at the run's start and
+// end).
+//
+//   scopster-window-bench PROJECT.vbp
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "diagnostics/error_handler.h"
+#include "diagnostics/scripted_dialogs.h"
+#include "main_window/frm_scopster.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double milliseconds(Clock::duration duration) {
+  return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+// The window with a stopwatch around each of its yields.
+class TimedWindow : public main_window::frmScopster {
+ public:
+  void startTiming() {
+    yieldEnded_ = Clock::now();
+    longestGap_ = {};
+    yields_ = 0;
+  }
+  void yield() override {
+    noteGap();
+    frmScopster::yield();
+    yieldEnded_ = Clock::now();
+    ++yields_;
+  }
+  // The stretch from the last yield to the run's return counts too.
+  void noteGap() { longestGap_ = std::max(longestGap_, Clock::now() - yieldEnded_); }
+
+  Clock::duration longestGap() const { return longestGap_; }
+  long yields() const { return yields_; }
+
+ private:
+  Clock::time_point yieldEnded_;
+  Clock::duration longestGap_{};
+  long yields_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: scopster-window-bench PROJECT.vbp\n");
+    return 64;
+  }
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  diagnostics::ScriptedDialogs dialogs(diagnostics::msgbox::Abort);
+  dialogs.onBox([](const diagnostics::ShownBox& box) { std::fprintf(stderr, "%s\n", box.prompt.c_str()); });
+  diagnostics::installErrorHandler(diagnostics::defaultErrorHandlerSetup(&dialogs));
+
+  TimedWindow window;
+  window.show();
+  QCoreApplication::processEvents();
+  window.findChild<QLineEdit*>(QStringLiteral("txtSource"))->setText(QString::fromLocal8Bit(argv[1]));
+  auto* analyse = window.findChild<QPushButton*>(QStringLiteral("cmdAnalyse"));
+
+  window.startTiming();
+  const Clock::time_point start = Clock::now();
+  analyse->click();
+  window.noteGap();
+  const Clock::duration runTime = Clock::now() - start;
+
+  std::printf("run time: %.3f s\n", milliseconds(runTime) / 1000);
+  std::printf("longest gap between yields: %.1f ms\n", milliseconds(window.longestGap()));
+  std::printf("yields: %ld\n", window.yields());
+  std::printf("result lines: %d\n", window.findChild<QListWidget*>(QStringLiteral("lstText"))->count());
+  diagnostics::installErrorHandler({});
+  return dialogs.boxes().empty() ? 0 : 2;
+}

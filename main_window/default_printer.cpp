@@ -1,0 +1,15 @@
+#include "main_window/default_printer.h"
+
+#include <QPrinterInfo>
+
+#include "platform/qt/printer_qt.h"
+#include "runtime/vb_error.h"
+
+namespace main_window {
+
+std::unique_ptr<platform::Printer> defaultPrinter() {
+  if (QPrinterInfo::defaultPrinter().isNull()) vb::raise(vb::err::PrinterError);
+  return std::make_unique<platform::QtPrinter>();
+}
+
+}  // namespace main_window

@@ -1,0 +1,25 @@
+#pragma once
+// Twips to and from a widget's pixels, at the widget's own logical dpi.
+
+#include <QRect>
+
+#include "main_window/form_layout.h"
+
+class QWidget;
+
+namespace main_window {
+
+// The pixel rectangle of a rectangle in twips. Its edges are converted rather
+// than its size, so that controls that meet in twips meet on screen too.
+QRect pixelRect(const TwipsRect& twips, const QWidget& widget);
+void setTwipsGeometry(QWidget& widget, const TwipsRect& twips);
+
+float twipsX(int pixels, const QWidget& widget);
+float twipsY(int pixels, const QWidget& widget);
+
+// The fewest pixels that cover at least twips, so that a size raised to a
+// minimum in twips is not rounded back below it.
+int pixelsCoveringX(float twips, const QWidget& widget);
+int pixelsCoveringY(float twips, const QWidget& widget);
+
+}  // namespace main_window

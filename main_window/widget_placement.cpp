@@ -1,0 +1,50 @@
+#include "main_window/widget_placement.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include "main_window/invalid_property.h"
+#include "main_window/twips_widget.h"
+#include "platform/qt/qt_text.h"
+
+namespace main_window {
+
+namespace {
+
+QRect screenGeometry(const QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) raiseInvalidPropertyValue();
+  return screen->geometry();
+}
+
+}  // namespace
+
+std::string WidgetPlacement::name() const { return platform::cp1252FromQString(window_.objectName()); }
+
+float WidgetPlacement::left() const {
+  if (window_.isMinimized()) return utilities::kMinimisedPosition;
+  return twipsX(window_.frameGeometry().x(), window_);
+}
+
+float WidgetPlacement::top() const {
+  if (window_.isMinimized()) return utilities::kMinimisedPosition;
+  return twipsY(window_.frameGeometry().y(), window_);
+}
+
+float WidgetPlacement::width() const { return twipsX(window_.width(), window_); }
+
+float WidgetPlacement::height() const { return twipsY(window_.height(), window_); }
+
+// A top-level widget's move places its frame.
+void WidgetPlacement::move(float left, float top, float width, float height) {
+  if (width < 0 || height < 0) raiseInvalidPropertyValue();
+  const QRect place = pixelRect({left, top, width, height}, window_);
+  window_.move(place.topLeft());
+  window_.resize(place.size());
+}
+
+float WidgetPlacement::screenWidth() const { return twipsX(screenGeometry(window_).width(), window_); }
+
+float WidgetPlacement::screenHeight() const { return twipsY(screenGeometry(window_).height(), window_); }
+
+}  // namespace main_window

@@ -1,0 +1,110 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <functional>
+
+#include "platform/application_info.h"
+#include "tests/main_window/window_fixture.h"
+
+namespace {
+
+using window_test::WindowTest;
+
+void showActive(QWidget& window) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+TEST_F(WindowTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
+  newWindow();
+  showActive(*window);
+  std::vector<std::string> visited;
+  for (int press = 0; press < 5; ++press) {
+    visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"cmdAnalyse", "txtSource", "lstText", "chkAutoScroll", "cmdAnalyse"}));
+}
+
+TEST_F(WindowTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
+  newWindow();
+  showActive(*window);
+  QLineEdit& box = control<QLineEdit>("txtSource");
+  box.setFocus();
+  box.setText("C:\\Keep\\Me.vbp");
+  box.selectAll();
+  QTest::keyClick(&box, Qt::Key_J, Qt::ControlModifier);
+  EXPECT_EQ(errors.dialogs().fileRequests().size(), 1u);
+  QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(box.text(), "C:\\Keep\\Me.vbp");  // not cut
+  EXPECT_EQ(store.value("txtSource"), "C:\\Keep\\Me.vbp");
+}
+
+TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
+  newWindow();
+  showActive(*window);
+  QLineEdit& box = control<QLineEdit>("txtSource");
+  window->setRecentEntryCaption(2, "&2 C:\\Old\\Old.vbp");
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"typing", [&] { QTest::keyClick(&box, Qt::Key_A); }},
+      {"recent entry", [&] { action("mnuFileLastFile2").trigger(); }},
+      {"browsing", [&] {
+         errors.dialogs().queueFile("C:\\New\\New.vbp");
+         action("mnuFileOpenProject").trigger();
+       }},
+  };
+  for (const auto& [how, change] : changes) {
+    window->appendLine("a line");
+    change();
+    EXPECT_EQ(list().count(), 0) << how;
+  }
+  EXPECT_EQ(box.text(), "C:\\New\\New.vbp");
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
+  newWindow();
+  showActive(*window);
+  QLineEdit& box = control<QLineEdit>("txtSource");
+  auto& dialogs = errors.dialogs();
+  const auto doubleClick = [&] { QTest::mouseDClick(&box, Qt::LeftButton); };
+  const auto openProject = [&] { action("mnuFileOpenProject").trigger(); };
+
+  dialogs.queueFile("C:\\Proj\\App.vbp");
+  openProject();
+  window->appendLine("kept");
+  openProject();  // cancelled: box and list stay, the folder is forgotten
+  EXPECT_EQ(listLines(), std::vector<std::string>{"kept"});
+  dialogs.queueFile("/srv/vb/Other One.vbp");
+  doubleClick();
+  openProject();
+  doubleClick();
+
+  const std::string app = platform::applicationFolder().string();
+  std::vector<std::string> folders;
+  for (const auto& request : dialogs.fileRequests()) folders.push_back(request.initialFolder);
+  EXPECT_EQ(folders, (std::vector<std::string>{app, "C:\\Proj\\", app, app, "/srv/vb/"}));
+  const auto& first = dialogs.fileRequests().front();
+  EXPECT_EQ(first.title, "Source file");
+  EXPECT_EQ(first.filter, "Visual Basic Projects (*.vbp)|*.vbp");
+  EXPECT_EQ(first.fileName, "*.vbp");
+  EXPECT_EQ(first.flags, 4108);
+  EXPECT_EQ(box.text(), "/srv/vb/Other One.vbp");
+  EXPECT_EQ(store.value("mnuFileLastFile1"), "&1 /srv/vb/Other One.vbp");
+  EXPECT_EQ(store.value("mnuFileLastFile2"), "&2 C:\\Proj\\App.vbp");
+}
+
+TEST_F(WindowTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
+  newWindow();
+  window->setRecentEntryCaption(1, "&1");
+  control<QLineEdit>("txtSource").setText("keep");
+  action("mnuFileLastFile1").trigger();
+  EXPECT_EQ(control<QLineEdit>("txtSource").text(), "keep");
+  ASSERT_EQ(errors.boxCount(), 1u);
+  EXPECT_NE(errors.log().find("frmScopster.mnuFileLastFile_Click.1"), std::string::npos);
+  EXPECT_NE(errors.log().find("ErrNo: 5 "), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include <QPrinterInfo>
+
+#include <regex>
+
+#include "diagnostics/app_globals.h"
+#include "main_window/default_printer.h"
+#include "tests/main_window/window_fixture.h"
+#include "tests/platform/pdf_reader.h"
+
+namespace {
+
+using window_test::WindowTest;
+
+// The printed lines as pdftotext reads them: words joined by one blank,
+// blank lines gone.
+std::vector<std::string> printedLines(const std::filesystem::path& pdf) {
+  std::vector<std::string> lines;
+  for (const auto& page : platform_test::readPdfPages(pdf))
+    for (const auto& line : page.lines) lines.push_back(line.text);
+  return lines;
+}
+
+TEST_F(WindowTest, PrintSendsEveryLineOfTheListThenTheByline) {
+  diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  newWindow();
+  struct Case {
+    const char* what;
+    std::vector<std::string> list;
+    std::vector<std::string> printed;
+  };
+  const Case cases[] = {
+      {"results",
+       {"C:\\Proj\\P.vbp", "    C:\\Proj\\a.bas", "        Public Sub Go()", "        Unused", ""},
+       {"C:\\Proj\\P.vbp", "C:\\Proj\\a.bas", "Public Sub Go()", "Unused"}},
+      {"empty list", {}, {}},
+  };
+  for (const Case& c : cases) {
+    window->clearList();
+    for (const std::string& line : c.list) window->appendLine(line);
+    action("mnuFilePrint").trigger();
+    std::vector<std::string> printed = printedLines(pdf());
+    ASSERT_EQ(printed.size(), c.printed.size() + 3) << c.what;
+    EXPECT_EQ(std::vector<std::string>(printed.begin(), printed.end() - 3), c.printed) << c.what;
+    EXPECT_EQ(printed[c.printed.size()], "Scopster v0.916") << c.what;
+    EXPECT_TRUE(std::regex_search(printed[c.printed.size() + 1], std::regex(R"(\d+:\d\d:\d\d)"))) << c.what;
+    EXPECT_EQ(printed.back(), "https://www.ombry.example/") << c.what;
+  }
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+TEST_F(WindowTest, PrintWithoutADefaultPrinterIsReportedOnce) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+  main_window::WindowOptions given = options();
+  given.printer = main_window::defaultPrinter;
+  newWindow(std::move(given));
+  window->appendLine("a line");
+  action("mnuFilePrint").trigger();
+  ASSERT_EQ(errors.boxCount(), 1u);
+  EXPECT_NE(errors.log().find("frmScopster.mnuFilePrint_Click.1"), std::string::npos);
+  EXPECT_NE(errors.log().find("ErrNo: 482  Printer error"), std::string::npos);
+}
+
+}  // namespace

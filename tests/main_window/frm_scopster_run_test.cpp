@@ -1,0 +1,114 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+#include <regex>
+
+#include "main_window/vb_check_box.h"
+#include "tests/engine/project_fixture.h"
+#include "tests/main_window/window_fixture.h"
+
+namespace {
+
+class RunTest : public window_test::WindowTest {
+ protected:
+  void SetUp() override { newWindow(); }
+  // A module declaring count names that nothing uses, and a second module.
+  std::string unusedDeclarations(int count) {
+    std::string module;
+    for (int i = 0; i < count; ++i) module += "Public Unused" + std::to_string(i) + "_ As Long\r\n";
+    project.write("a.bas", module);
+    project.write("b.bas", "' nothing\r\n");
+    return project.write("P.vbp", engine_test::crlf({"Module=a; a.bas", "Module=b; b.bas"}));
+  }
+  QPushButton& button() { return control<QPushButton>("cmdAnalyse"); }
+  main_window::VbCheckBox& autoScroll() { return control<main_window::VbCheckBox>("chkAutoScroll"); }
+  std::string label(const char* name) { return control<QLabel>(name).text().toStdString(); }
+  bool processingShown() { return !control<QLabel>("lblProcessing").isHidden(); }
+  void analyse(const std::string& path) {
+    control<QLineEdit>("txtSource").setText(QString::fromStdString(path));
+    button().click();
+  }
+  // Queues action for the first yield after the list has reached lines.
+  void whenListReaches(int lines, std::function<void()> action) {
+    QObject::connect(list().model(), &QAbstractItemModel::rowsInserted, window.get(),
+                     [this, lines, action = std::move(action), done = false]() mutable {
+                       if (done || list().count() != lines) return;
+                       done = true;
+                       QTimer::singleShot(0, window.get(), action);
+                     });
+  }
+
+  engine_test::ProjectFixture project;
+};
+
+TEST_F(RunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
+  const std::string path = unusedDeclarations(2);
+  analyse(path);
+  std::vector<std::string> expected{path};
+  for (const char* declaration : {"Public Unused0_ As Long", "Public Unused1_ As Long"})
+    expected.insert(expected.end(), {"    " + project.path("a.bas"), std::string(8, ' ') + declaration, "        Unused", ""});
+  EXPECT_EQ(listLines(), expected);
+  EXPECT_TRUE(std::regex_match(label("lblRunTime"), std::regex(R"(Run Time: \d\d:\d\d:\d\d  File: 2/2)")))
+      << label("lblRunTime");
+  EXPECT_FALSE(processingShown());
+  EXPECT_EQ(label("lblSourceFile") + label("lblPublic") + label("lblSearchFile"), "");
+  EXPECT_EQ(button().text(), "&Analyse");
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+TEST_F(RunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
+  const std::string path = unusedDeclarations(30);
+  QString captionAtStop;
+  whenListReaches(1 + 3 * 4, [&] {
+    captionAtStop = button().text();
+    button().click();
+  });
+  analyse(path);
+  EXPECT_EQ(captionAtStop, "&Stop");
+  EXPECT_EQ(list().count(), 1 + 3 * 4);
+  EXPECT_EQ(label("lblPublic"), "Public Unused3_ As Long");
+  EXPECT_EQ(label("lblSourceFile"), project.path("a.bas"));
+  EXPECT_TRUE(processingShown());
+  EXPECT_EQ(button().text(), "&Analyse");
+
+  button().click();
+  EXPECT_EQ(list().count(), 1 + 30 * 4);
+  EXPECT_FALSE(processingShown());
+}
+
+// Only the value 1 counts as ticked; a greyed box (2) does not.
+TEST_F(RunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
+  const std::string path = unusedDeclarations(3);
+  for (const std::int16_t value : {0, 1, 2}) {
+    autoScroll().setValue(value);
+    analyse(path);
+    EXPECT_EQ(list().currentRow(), value == 1 ? list().count() - 3 : -1) << value;
+  }
+}
+
+TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
+  const std::string path = unusedDeclarations(5);
+  for (const bool emptyTheList : {false, true}) {
+    autoScroll().setValue(0);
+    int selected = -2;
+    whenListReaches(1 + 2 * 4, [&, emptyTheList] {
+      if (emptyTheList) control<QLineEdit>("txtSource").setText("elsewhere");
+      autoScroll().click();
+      selected = list().currentRow();
+      button().click();
+    });
+    analyse(path);
+    EXPECT_EQ(selected, emptyTheList ? -1 : 1 + 2 * 4 - 2) << emptyTheList;
+  }
+  for (int line = 0; line < 5; ++line) window->appendLine("idle");
+  list().setCurrentRow(3);
+  autoScroll().setValue(0);
+  autoScroll().click();
+  EXPECT_EQ(list().currentRow(), 3);
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+}  // namespace
