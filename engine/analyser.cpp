@@ -76,18 +76,18 @@ bool Analyser::usedInAnotherFile(const std::string& declaration, bool& bError) {
   bool found = false;
   markFilesToSearch(declaration, bError);
   for (std::int32_t j = 1; j <= mnSourceFileCount_; ++j) {
-    if (j != mnSourceFile_) {
-      if (skipsSearch(j)) {
-        skippedSearch_ = j;
-        ++skipsSinceClockRead_;
-      } else {
-        skipsSinceClockRead_ = kSkipsPerClockRead;
-        showSkippedSearch(bError);
-        found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
-      }
+    if (j == mnSourceFile_) {
+      skipsSinceClockRead_ = kSkipsPerClockRead;  // at least once per declaration
+    } else if (skipsSearch(j)) {
+      skippedSearch_ = j;
+      ++skipsSinceClockRead_;
+    } else {
+      showSkippedSearch(bError);
+      found = mbPublicInFile(declaration, masSourceFiles_[static_cast<std::size_t>(j)], true, bError);
+      skipsSinceClockRead_ = kSkipsPerClockRead;  // a real search may have taken a while
     }
     if (bError || found || view_.stopRequested()) break;
-    if (j == mnSourceFile_ || skipsSinceClockRead_ >= kSkipsPerClockRead) {
+    if (skipsSinceClockRead_ >= kSkipsPerClockRead) {
       skipsSinceClockRead_ = 0;
       yieldNow(bError);
     }

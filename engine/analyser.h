@@ -67,7 +67,8 @@ class Analyser {
   Clock::time_point mvStartTime_{};
   Clock::time_point lastYield_{};
   // Reading the clock costs more than a skipped search; it is read after
-  // every real search, and after every kSkipsPerClockRead skipped ones.
+  // every real search, once per declaration, and after every
+  // kSkipsPerClockRead skipped searches.
   static constexpr int kSkipsPerClockRead = 64;
   int skipsSinceClockRead_ = 0;
   RunSummary summary_;
