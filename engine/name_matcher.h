@@ -4,10 +4,8 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace engine {
@@ -31,39 +29,31 @@ bool isIdentifierText(std::string_view text);
 
 class NameMatcher {
  public:
-  // Adds a name (identifier bytes only, not empty); returns its id. Adding the
-  // same name twice returns the same id.
-  std::uint32_t add(std::string_view name);
-  // Makes room for this many names of this many bytes in all, so that adding
-  // them does not rehash.
-  void reserve(std::size_t names, std::size_t bytes);
-  // The id of a name, or -1 when it was never added.
+  NameMatcher() = default;
+  // Learns the names (identifier bytes only, none empty); a name given twice
+  // is learned once.
+  explicit NameMatcher(std::vector<std::string> names);
+
+  // The id of a name, or -1 when it was never learned.
   std::int64_t idOf(std::string_view name) const;
-  // Lays the trie out flat for fast walking; call after the last add.
-  void freeze();
   // Every id whose name occurs in token, each once.
   void namesIn(std::string_view token, std::vector<std::uint32_t>& ids) const;
-  std::size_t size() const { return ids_.size(); }
+  std::size_t size() const { return names_.size(); }
 
  private:
   static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
+  struct Node {
+    std::uint32_t firstChild = 0;  // 0: none (the root is nobody's child)
+    std::uint32_t nextSibling = 0;
+    std::uint32_t name = kNoName;
+    unsigned char byte = 0;
+  };
   std::uint32_t child(std::uint32_t node, unsigned char byte) const;
 
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-  std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> ids_;
-  std::unordered_map<std::uint64_t, std::uint32_t> edges_;  // (node << 8 | byte) -> node
-  std::vector<std::uint32_t> nameAtNode_{kNoName};          // node 0 is the root
-  // Most start positions end at the first byte: a table answers those
-  // without hashing.
+  std::vector<std::string> names_;  // sorted; a name's id is its place here
+  std::vector<Node> nodes_;         // node 0 is the root
+  // Most start positions end at the first byte: a table answers those.
   std::array<std::uint32_t, 256> rootChild_{};
-  // The frozen trie: the children of node n are at firstChild_[n] up to
-  // firstChild_[n + 1] in childBytes_ / childNodes_.
-  std::vector<std::uint32_t> firstChild_;
-  std::vector<unsigned char> childBytes_;
-  std::vector<std::uint32_t> childNodes_;
 };
 
 }  // namespace engine

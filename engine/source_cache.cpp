@@ -42,7 +42,6 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
     if (between) between();
   }
   learnNames(declarations);
-  names_.freeze();
   slotsByName_.assign(names_.size(), {});
   for (auto& [path, file] : files_) {
     index(*file);
@@ -55,15 +54,11 @@ void SourceCache::prepare(const std::vector<std::string>& paths, const std::func
 void SourceCache::learnNames(const std::vector<std::string_view>& declarations) {
   std::vector<std::string> learned;
   learned.reserve(declarations.size());
-  std::size_t bytes = 0;
   for (const std::string_view declaration : declarations) {
     std::string name = publicNameOf(declaration);
-    if (!isIdentifierText(name)) continue;
-    bytes += name.size();
-    learned.push_back(std::move(name));
+    if (isIdentifierText(name)) learned.push_back(std::move(name));
   }
-  names_.reserve(learned.size(), bytes);
-  for (const std::string& name : learned) names_.add(name);
+  names_ = NameMatcher(std::move(learned));
 }
 
 std::unique_ptr<SourceCache::File> SourceCache::read(const std::string& path) {
