@@ -83,9 +83,9 @@ SourceCache::File& SourceCache::file(const std::string& path) {
   if (File* known = find(path)) return *known;
   auto loaded = read(path);
   loaded->slot = slotCount();
-  File& added = *files_.emplace(path, std::move(loaded)).first->second;
-  byAddress_[&path] = Recent{&files_.find(path)->first, &added};
-  return added;
+  const auto added = files_.emplace(path, std::move(loaded)).first;
+  byAddress_[&path] = Recent{&added->first, added->second.get()};
+  return *added->second;
 }
 
 const SourceCache::File* SourceCache::indexedFile(const std::string& path) {
