@@ -8,11 +8,13 @@
 
 #include <utility>
 
-#include "main_window/twips_widget.h"
-#include "main_window/vb_check_box.h"
-#include "main_window/window_icon.h"
+#include "widgets/twips_widget.h"
+#include "widgets/vb_check_box.h"
+#include "widgets/window_icon.h"
 
 namespace main_window {
+
+using namespace widgets;
 
 namespace {
 
@@ -42,7 +44,7 @@ frmScopster::frmScopster(WindowOptions options)
       placement_(*this),
       geometry_(designGeometry()) {
   setObjectName(QString::fromLatin1(kFormName.data(), static_cast<int>(kFormName.size())));
-  setWindowIcon(scopsterIcon());
+  setWindowIcon(widgets::scopsterIcon());
   createControls();
   createMenus();
   connectEvents();

@@ -19,7 +19,7 @@
 #include "main_window/default_printer.h"
 #include "main_window/form_layout.h"
 #include "main_window/recent_files.h"
-#include "main_window/widget_placement.h"
+#include "widgets/widget_placement.h"
 #include "platform/application_info.h"
 
 class QAction;
@@ -30,9 +30,14 @@ class QMenu;
 class QPushButton;
 class frmSplash;
 
+namespace widgets {
+class VbCheckBox;
+}
+
 namespace main_window {
 
-class VbCheckBox;
+using widgets::VbCheckBox;
+using widgets::WidgetPlacement;
 
 inline constexpr std::string_view kFormName = "frmScopster";
 inline constexpr std::int16_t kRecentFileCount = 4;

@@ -13,7 +13,7 @@
 
 #include "main_window/frm_scopster.h"
 #include "main_window/text_box_events.h"
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 
 namespace main_window {
 

@@ -4,9 +4,11 @@
 
 #include "diagnostics/error_trap.h"
 #include "main_window/frm_scopster.h"
-#include "main_window/twips_widget.h"
+#include "widgets/twips_widget.h"
 
 namespace main_window {
+
+using namespace widgets;
 
 void frmScopster::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);

@@ -6,9 +6,9 @@
 #include <QListWidget>
 
 #include "main_window/frm_scopster.h"
-#include "main_window/invalid_property.h"
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "platform/qt/qt_text.h"
+#include "runtime/vb_error.h"
 
 namespace main_window {
 
@@ -29,7 +29,7 @@ std::string frmScopster::listLine(std::int32_t index) const {
 // -1 selects nothing; a line that does not exist is refused, as the list box
 // refuses it.
 void frmScopster::setListIndex(std::int32_t index) {
-  if (index < -1 || index >= listCount()) raiseInvalidPropertyValue();
+  if (index < -1 || index >= listCount()) vb::raise(vb::err::InvalidPropertyValue);
   if (index == -1) lstText->clearSelection();
   lstText->setCurrentRow(index);
 }

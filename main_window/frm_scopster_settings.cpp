@@ -6,7 +6,7 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
 #include "main_window/frm_scopster.h"
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "platform/settings_store.h"
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
