@@ -22,6 +22,8 @@
 #include "widgets/twips_rect.h"
 #include "widgets/twips_widget.h"
 
+namespace about {
+
 namespace {
 
 using widgets::pixelRect;
@@ -158,3 +160,5 @@ QPointer<frmSplash> showSplash() {
   splash->Form_Load();
   return splash;
 }
+
+}  // namespace about

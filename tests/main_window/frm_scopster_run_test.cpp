@@ -103,7 +103,7 @@ TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
     analyse(path);
     EXPECT_EQ(selected, emptyTheList ? -1 : 1 + 2 * 4 - 2) << emptyTheList;
   }
-  for (int line = 0; line < 5; ++line) window->appendLine("idle");
+  for (int line = 0; line < 5; ++line) addListLine("idle");
   list().setCurrentRow(3);
   autoScroll().setValue(0);
   autoScroll().click();
