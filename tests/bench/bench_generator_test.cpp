@@ -68,7 +68,7 @@ std::vector<std::string> crlfLines(const std::string& name, const std::string& b
   return lines;
 }
 
-TEST(BenchGenerator, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
+TEST(BenchGeneratorTest, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
   const test_support::TempDir dir;
   const Request& request = kRequests[0];
   bench::generateProject(optionsFor(request, dir.path() / "first"));
@@ -82,7 +82,7 @@ TEST(BenchGenerator, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
   EXPECT_NE(first, readFolder(dir.path() / "reseeded"));
 }
 
-TEST(BenchGenerator, ProjectHasTheRequestedShape) {
+TEST(BenchGeneratorTest, ProjectHasTheRequestedShape) {
   for (const auto& request : kRequests) {
     SCOPED_TRACE(request.label);
     const test_support::TempDir dir;
@@ -109,7 +109,7 @@ TEST(BenchGenerator, ProjectHasTheRequestedShape) {
   }
 }
 
-TEST(BenchGenerator, PromisedVerdictsAreWhatTheTextEarns) {
+TEST(BenchGeneratorTest, PromisedVerdictsAreWhatTheTextEarns) {
   for (const auto& request : kRequests) {
     SCOPED_TRACE(request.label);
     const test_support::TempDir dir;
@@ -120,7 +120,7 @@ TEST(BenchGenerator, PromisedVerdictsAreWhatTheTextEarns) {
   }
 }
 
-TEST(BenchGenerator, RefusesRequestsItCannotMeet) {
+TEST(BenchGeneratorTest, RefusesRequestsItCannotMeet) {
   const test_support::TempDir dir;
   const Request good = kRequests[0];
   struct Bad {

@@ -108,14 +108,14 @@ TEST_F(ErrorHandlerTest, AbortOffersTheBugReportButRetryAndIgnoreDoNot) {
   EXPECT_EQ(offers, 2);
 }
 
-TEST(VersionText, MinorHasAtLeastThreeDigits) {
+TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
   EXPECT_EQ(diagnostics::versionText(2, 14), "v2.014");
   EXPECT_EQ(diagnostics::versionText(1, 5), "v1.005");
   EXPECT_EQ(diagnostics::versionText(0, 1234), "v0.1234");
   EXPECT_EQ(diagnostics::gsVersionText(), "v0.916");
 }
 
-TEST(ErrorTrap, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
+TEST_F(ErrorHandlerTest, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
   test_support::ScriptedErrorHandler handler;
   handler.dialogs().queueAnswer(Retry);
   handler.dialogs().queueAnswer(Ignore);

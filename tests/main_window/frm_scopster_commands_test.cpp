@@ -9,14 +9,14 @@
 
 namespace {
 
-using window_test::WindowTest;
+class FrmScopsterCommandsTest : public window_test::WindowTest {};
 
 void showActive(QWidget& window) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-TEST_F(WindowTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
+TEST_F(FrmScopsterCommandsTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
   newWindow();
   showActive(*window);
   std::vector<std::string> visited;
@@ -27,7 +27,7 @@ TEST_F(WindowTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
   EXPECT_EQ(visited, (std::vector<std::string>{"cmdAnalyse", "txtSource", "lstText", "chkAutoScroll", "cmdAnalyse"}));
 }
 
-TEST_F(WindowTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
+TEST_F(FrmScopsterCommandsTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -42,7 +42,7 @@ TEST_F(WindowTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
   EXPECT_EQ(store.value("txtSource"), "C:\\Keep\\Me.vbp");
 }
 
-TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
+TEST_F(FrmScopsterCommandsTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -64,7 +64,7 @@ TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
+TEST_F(FrmScopsterCommandsTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -96,7 +96,7 @@ TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
   EXPECT_EQ(store.value("mnuFileLastFile2"), "&2 C:\\Proj\\App.vbp");
 }
 
-TEST_F(WindowTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
+TEST_F(FrmScopsterCommandsTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
   newWindow();
   action("mnuFileLastFile1").setText(QStringLiteral("&1"));
   control<QLineEdit>("txtSource").setText("keep");

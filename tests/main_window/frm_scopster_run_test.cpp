@@ -12,7 +12,7 @@
 
 namespace {
 
-class RunTest : public window_test::WindowTest {
+class FrmScopsterRunTest : public window_test::WindowTest {
  protected:
   void SetUp() override { newWindow(); }
   // A module declaring count names that nothing uses, and a second module.
@@ -44,7 +44,7 @@ class RunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
-TEST_F(RunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
+TEST_F(FrmScopsterRunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
   const std::string path = unusedDeclarations(2);
   analyse(path);
   std::vector<std::string> expected{path};
@@ -59,7 +59,7 @@ TEST_F(RunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(RunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
+TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   const std::string path = unusedDeclarations(30);
   QString captionAtStop;
   whenListReaches(1 + 3 * 4, [&] {
@@ -80,7 +80,7 @@ TEST_F(RunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
 }
 
 // Only the value 1 counts as ticked; a greyed box (2) does not.
-TEST_F(RunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
+TEST_F(FrmScopsterRunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
   const std::string path = unusedDeclarations(3);
   for (const std::int16_t value : {0, 1, 2}) {
     autoScroll().setValue(value);
@@ -89,7 +89,7 @@ TEST_F(RunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
   }
 }
 
-TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
+TEST_F(FrmScopsterRunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
   const std::string path = unusedDeclarations(5);
   for (const bool emptyTheList : {false, true}) {
     autoScroll().setValue(0);

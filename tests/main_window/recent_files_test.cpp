@@ -5,7 +5,7 @@
 
 #include "main_window/recent_files.h"
 #include "runtime/vb_error.h"
-#include "tests/diagnostics/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -52,7 +52,7 @@ struct UpdateCase {
   Captions after;  // == before: nothing may be written
 };
 
-TEST(RecentFiles, UpdateMovesTheProjectToTheTop) {
+TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
   const Captions four{"&1 C:\\P1.vbp", "&2 C:\\P2.vbp", "&3 C:\\P3.vbp", "&4 C:\\P4.vbp"};
   const UpdateCase cases[] = {
       {"first project", {}, "C:\\A\\One.vbp", {"&1 C:\\A\\One.vbp", "", "", ""}},
@@ -87,7 +87,7 @@ TEST(RecentFiles, UpdateMovesTheProjectToTheTop) {
   }
 }
 
-TEST(RecentFiles, ReadShowsStoredEntriesVerbatim) {
+TEST(RecentFilesTest, ReadShowsStoredEntriesVerbatim) {
   const std::pair<Captions, bool> cases[] = {  // stored, separator shown
       {{}, false},
       {{"&1 a", "&2 b", "&3 c", "&4 d"}, true},
@@ -108,7 +108,7 @@ TEST(RecentFiles, ReadShowsStoredEntriesVerbatim) {
   }
 }
 
-TEST(RecentFiles, StoreFailureLeavesTheMenuUpdated) {
+TEST(RecentFilesTest, StoreFailureLeavesTheMenuUpdated) {
   test_support::ScriptedErrorHandler handler;
   platform::installSettingsStore(nullptr);
   MemoryMenu menu({"&1 C:\\A.vbp"}, "C:\\B.vbp");

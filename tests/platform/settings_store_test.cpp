@@ -9,15 +9,14 @@
 
 #include "platform/qt/settings_store_qt.h"
 #include "runtime/vb_error.h"
-#include "tests/platform/scoped_environment.h"
-#include "tests/platform/vb_error_number.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::QtSettingsStore;
-using platform_test::vbErrorNumber;
+using test_support::raisedVbError;
 
 constexpr const char* kApp = "Ombry";
 constexpr std::int32_t kAccessError = vb::err::PathFileAccessError;
@@ -95,14 +94,14 @@ TEST_F(SettingsStoreTest, NamesThatCannotBeStoredAreInvalidArguments) {
   };
   for (const auto& [application, section, key] : cases) {
     SCOPED_TRACE(application + " / " + section + " / " + key);
-    EXPECT_EQ(vbErrorNumber([&] { store_.getSetting(application, section, key, ""); }), vb::err::InvalidProcedureCall);
-    EXPECT_EQ(vbErrorNumber([&] { store_.saveSetting(application, section, key, "v"); }), vb::err::InvalidProcedureCall);
+    EXPECT_EQ(raisedVbError([&] { store_.getSetting(application, section, key, ""); }), vb::err::InvalidProcedureCall);
+    EXPECT_EQ(raisedVbError([&] { store_.saveSetting(application, section, key, "v"); }), vb::err::InvalidProcedureCall);
   }
   EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
 TEST_F(SettingsStoreTest, DefaultStoreLivesInTheUserConfigurationFolder) {
-  platform_test::ScopedEnvironment environment;
+  test_support::ScopedEnvironment environment;
   environment.set("XDG_CONFIG_HOME", (dir_.path() / "config").string());
   QtSettingsStore userStore;
   userStore.saveSetting(kApp, "Scopster", "chkAutoScroll", "1");
@@ -111,12 +110,12 @@ TEST_F(SettingsStoreTest, DefaultStoreLivesInTheUserConfigurationFolder) {
 
 TEST_F(SettingsStoreTest, StoreThatCannotBeWrittenRaises) {
   fs::create_directory(dir_.path() / "Ombry.ini");
-  EXPECT_EQ(vbErrorNumber([&] { get("k"); }), kAccessError);
-  EXPECT_EQ(vbErrorNumber([&] { save("k", "v"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { get("k"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { save("k", "v"); }), kAccessError);
 
   dir_.write("file", "a regular file");
   QtSettingsStore impossible(dir_.path() / "file" / "config");
-  EXPECT_EQ(vbErrorNumber([&] { impossible.saveSetting(kApp, "Scopster", "k", "v"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { impossible.saveSetting(kApp, "Scopster", "k", "v"); }), kAccessError);
   EXPECT_EQ(impossible.getSetting(kApp, "Scopster", "k", "absent"), "absent");
 }
 
@@ -142,8 +141,8 @@ TEST_F(SettingsStoreTest, WriteThatFailsIsReportedAndNeverLandsLater) {
   save("txtSource", "old");
   {
     FileSizeLimit diskFull(0);
-    EXPECT_EQ(vbErrorNumber([&] { save("txtSource", "lost"); }), kAccessError);
-    EXPECT_EQ(vbErrorNumber([&] { save("fresh", "lost"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { save("txtSource", "lost"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { save("fresh", "lost"); }), kAccessError);
     EXPECT_EQ(get("txtSource"), "old");
     EXPECT_EQ(get("fresh"), "absent");
   }
@@ -154,7 +153,7 @@ TEST_F(SettingsStoreTest, WriteThatFailsIsReportedAndNeverLandsLater) {
   EXPECT_EQ(test_support::readFile(dir_.path() / "Ombry.ini").find("lost"), std::string::npos);
 }
 
-TEST(ReadOnlySettingsStoreTest, CanBeReadButNotWritten) {
+TEST_F(SettingsStoreTest, CanBeReadButNotWritten) {
   if (geteuid() == 0) GTEST_SKIP() << "file permissions do not stop root";
   for (const bool folder : {true, false}) {
     SCOPED_TRACE(folder ? "read-only folder" : "read-only file");
@@ -164,7 +163,7 @@ TEST(ReadOnlySettingsStoreTest, CanBeReadButNotWritten) {
     fs::permissions(folder ? dir.path() : dir.path() / "Ombry.ini",
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    EXPECT_EQ(vbErrorNumber([&] { store.saveSetting(kApp, "Scopster", "UserRegion", "1"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { store.saveSetting(kApp, "Scopster", "UserRegion", "1"); }), kAccessError);
     EXPECT_EQ(store.getSetting(kApp, "Scopster", "UserRegion", ""), "44");
   }
 }

@@ -52,7 +52,7 @@ struct BylineCase {
   double sizeAfter;
 };
 
-TEST(PrintByline, PrintsEndsAndRestoresTheFont) {
+TEST(BylineTest, PrintsEndsAndRestoresTheFont) {
   const std::vector<std::string> head{"font Arial", "line ", "line ", "line ", "line Scopster v0.916", "<now>",
                                       "line https://www.ombry.example/", "endDoc"};
   auto then = [&](std::vector<std::string> calls, std::initializer_list<std::string> more) {

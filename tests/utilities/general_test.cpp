@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(General, TextRoutines) {
+TEST(GeneralTest, TextRoutines) {
   const std::pair<std::string, std::string> trimCases[] = {
       {"\0\0 abc \0"s, "abc"},  {" \0abc"s, "\0abc"s},  // a NUL behind a blank stays
       {"abc\0 "s, "abc\0"s},    {"\0\0\0"s, ""},        {"", ""},
@@ -37,7 +37,7 @@ TEST(General, TextRoutines) {
   EXPECT_EQ(handler.boxCount(), 0U);
 }
 
-TEST(General, PauseLastsAtLeastTheRequestedTime) {
+TEST(GeneralTest, PauseLastsAtLeastTheRequestedTime) {
   for (const std::int16_t milliseconds : {-5, 0, 1, 60}) {
     bool bError = false;
     const std::uint32_t before = platform::tickCount();
@@ -46,7 +46,7 @@ TEST(General, PauseLastsAtLeastTheRequestedTime) {
   }
 }
 
-TEST(General, OsVersionText) {
+TEST(GeneralTest, OsVersionText) {
   const std::string longPack(127, 'p');
   const std::pair<platform::OsVersionInfo, std::string> cases[] = {
       {{2, 5, 1, 2600, "Service Pack 2", ""}, "WinNT v5.1 Build 2600 Service Pack 2"},
@@ -65,7 +65,7 @@ TEST(General, OsVersionText) {
   EXPECT_EQ(utilities::msGetOSVersion(bError).rfind(std::string(names.sysname) + " v", 0), 0U);
 }
 
-TEST(General, MissingHelpFileIsReported) {
+TEST(GeneralTest, MissingHelpFileIsReported) {
   if (std::filesystem::exists(utilities::helpFilePath())) GTEST_SKIP() << "the help file is present";
   test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
   bool bError = false;

@@ -11,7 +11,7 @@ namespace {
 using widgets::pixelsToTwips;
 using widgets::twipsToPixels;
 
-TEST(Twips, ConvertsAtTheLogicalDpiRoundingToNearest) {
+TEST(TwipsTest, ConvertsAtTheLogicalDpiRoundingToNearest) {
   struct Case {
     float twips;
     double dpi;
@@ -24,7 +24,7 @@ TEST(Twips, ConvertsAtTheLogicalDpiRoundingToNearest) {
   for (const auto& c : toTwips) EXPECT_EQ(pixelsToTwips(c.pixels, c.dpi), c.twips) << c.pixels;
 }
 
-TEST(Twips, UnusableInputIsReported) {
+TEST(TwipsTest, UnusableInputIsReported) {
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   const std::pair<void (*)(), int> cases[] = {
       {[] { twipsToPixels(15, 0); }, vb::err::InvalidProcedureCall},

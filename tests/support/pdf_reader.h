@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform_test {
+namespace test_support {
 
 // A line with its top and bottom in points from the top of its page.
 struct PdfLine {
@@ -23,4 +23,4 @@ struct PdfPage {
 // make one line). Texts must not hold the markup characters & < >.
 std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf);
 
-}  // namespace platform_test
+}  // namespace test_support

@@ -1,24 +1,25 @@
-#include "tests/platform/pdf_reader.h"
+#include "tests/support/pdf_reader.h"
+
+#include <QProcess>
+#include <QString>
 
 #include <cmath>
-#include <cstdio>
 #include <regex>
 #include <sstream>
 #include <stdexcept>
 
-namespace platform_test {
+namespace test_support {
 
 namespace {
 
+// Started with an argument vector: the path never passes through a shell.
 std::string pdftotextBoxes(const std::filesystem::path& pdf) {
-  const std::string command = "pdftotext -q -bbox '" + pdf.string() + "' -";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) throw std::runtime_error("cannot start " + command);
-  std::string output;
-  char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) output.append(chunk, n);
-  if (pclose(pipe) != 0) throw std::runtime_error("failed (poppler-utils installed?): " + command);
-  return output;
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-q"), QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(60000) || pdftotext.exitStatus() != QProcess::NormalExit || pdftotext.exitCode() != 0)
+    throw std::runtime_error("pdftotext failed (poppler-utils installed?) on " + pdf.string());
+  return pdftotext.readAllStandardOutput().toStdString();
 }
 
 void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
@@ -47,4 +48,4 @@ std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf) {
   return pages;
 }
 
-}  // namespace platform_test
+}  // namespace test_support
