@@ -1,8 +1,6 @@
-#include <QScreen>
 #include <QTest>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/main_window/window_fixture.h"
@@ -59,40 +57,7 @@ TEST_F(FrmScopsterLayoutTest, TooSmallIsRaisedToTheMinimumWidthFirstThenHeight) 
 }
 
 // The stored place is the frame's position and the window's own size, in
-// twips.
-TEST_F(FrmScopsterLayoutTest, StartUpRestoresAUsablePlacementAndCentresOtherwise) {
-  struct Case {
-    const char* what;
-    std::vector<std::pair<const char*, const char*>> stored;
-    bool centred;
-    QRect place;
-  };
-  const Case cases[] = {
-      {"nothing stored", {}, true, {}},
-      {"on screen",
-       {{"Left", "1500"}, {"Top", "1200"}, {"Width", "7500"}, {"Height", "6000"}},
-       false,
-       {100, 80, 500, 400}},
-      {"at the corner", {{"Left", "0"}, {"Top", "0"}}, false, {0, 0, 500, 400}},
-      {"left too near the right edge", {{"Left", "11900"}}, true, {}},
-      {"top above the screen", {{"Left", "1500"}, {"Top", "-60"}}, true, {}},
-  };
-  const QSize design = newWindow().size();
-  for (const Case& c : cases) {
-    for (const auto& [suffix, value] : c.stored) store.put(std::string("frmScopster.") + suffix, value);
-    loadedWindow();
-    const QRect place(window->frameGeometry().topLeft(), window->size());
-    if (c.centred) {
-      const QSize screen = window->screen()->geometry().size();
-      const QPoint centred((screen.width() - design.width()) / 2, (screen.height() - design.height()) / 2);
-      EXPECT_EQ(place, QRect(centred, design)) << c.what;
-    } else {
-      EXPECT_EQ(place, c.place) << c.what;
-    }
-  }
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
+// twips; a minimised window keeps the place stored before.
 TEST_F(FrmScopsterLayoutTest, ClosingStoresThePlacementUnlessMinimised) {
   loadedWindow();
   window->move(120, 90);

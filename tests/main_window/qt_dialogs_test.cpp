@@ -29,28 +29,7 @@ void expectInvalidCall(const std::function<void()>& call, const char* what) {
   EXPECT_EQ(test_support::raisedVbError(call), vb::err::InvalidProcedureCall) << what;
 }
 
-TEST(QtDialogsTest, StyleShapesTheBox) {
-  const auto ari = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-  struct Case {
-    int style;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton, escapeButton;
-    QMessageBox::Icon icon;
-  };
-  const Case cases[] = {
-      {48, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning},
-      {306, ari, QMessageBox::Retry, QMessageBox::Abort, QMessageBox::Warning},
-      {4 + 256, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No,
-       QMessageBox::NoIcon},
-      {256, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::NoIcon},
-  };
-  for (const auto& c : cases) {
-    const auto shape = main_window::messageBoxShape(c.style);
-    EXPECT_EQ(shape.buttons, c.buttons) << c.style;
-    EXPECT_EQ(shape.defaultButton, c.defaultButton) << c.style;
-    EXPECT_EQ(shape.escapeButton, c.escapeButton) << c.style;
-    EXPECT_EQ(shape.icon, c.icon) << c.style;
-  }
+TEST(QtDialogsTest, StylesWithoutAShapeAreRefused) {
   expectInvalidCall([] { main_window::messageBoxShape(1); }, "OK/Cancel");
   expectInvalidCall([] { main_window::messageBoxShape(16); }, "the critical icon");
 }

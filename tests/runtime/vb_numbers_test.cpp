@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "runtime/vb_numbers.h"
@@ -36,19 +34,6 @@ TEST(VbNumbersTest, TextConversionRoundsHalfToEvenAndRejectsNonNumbers) {
     else EXPECT_EQ(raisedVbError([&] { (void)vb::CInt(std::string_view(c.text)); }), c.error) << c.text;
   }
   EXPECT_EQ(vb::CLng(std::string_view("40000")), 40000);
-}
-
-TEST(VbNumbersTest, ErrnoMapsToFileErrorsWithTheirTexts) {
-  const std::pair<int, std::int32_t> cases[] = {
-      {ENOENT, 53}, {EACCES, 70}, {ENOTDIR, 76}, {ENOSPC, 61}, {EIO, 57}, {EISDIR, 75}, {ENXIO, 68}};
-  for (const auto& [error, number] : cases) {
-    const vb::VbError e = vb::VbError::fromErrno(error);
-    EXPECT_EQ(e.number(), number) << error;
-    EXPECT_EQ(e.lastDllError(), error);
-    EXPECT_EQ(e.description(), vb::standardDescription(number));
-  }
-  EXPECT_EQ(vb::standardDescription(52), "Bad file name or number");
-  EXPECT_EQ(vb::standardDescription(9), "Subscript out of range");
 }
 
 TEST(VbNumbersTest, ElapsedTimeIsAlwaysTwoDigitHoursMinutesSeconds) {

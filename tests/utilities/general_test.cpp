@@ -51,9 +51,6 @@ TEST(GeneralTest, OsVersionText) {
   const std::pair<platform::OsVersionInfo, std::string> cases[] = {
       {{2, 5, 1, 2600, "Service Pack 2", ""}, "WinNT v5.1 Build 2600 Service Pack 2"},
       {{2, 5, 0, 2195, "", ""}, "WinNT v5.0 Build 2195 "},  // the blank stays
-      {{1, 4, 10, 67766222, "A", ""}, "Win9x v4.10 Build 67766222 A"},
-      {{0, 3, 11, -1, "", ""}, "Win3.x v3.11 Build -1 "},
-      {{7, 1, 0, 0, "", ""}, "Unknown v1.0 Build 0 "},
       {{2, 6, 1, 0, "#1 SMP", "Linux"}, "Linux v6.1 Build 0 #1 SMP"},
       {{2, 10, 0, 19045, longPack, ""}, "WinNT v10.0 Build 19045 " + longPack},
   };
