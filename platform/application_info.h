@@ -16,6 +16,15 @@ struct ApplicationInfo {
   static constexpr std::string_view kLegalCopyright = "Copyright (C) Ombry";
   static constexpr std::string_view kComments = "Freeware";
   static constexpr std::string_view kHelpFile = "Scopster.chm";
+  // The same help as HTML pages, in this folder beside the executable.
+  static constexpr std::string_view kHelpHtmlIndex = "help/index.html";
+#ifdef _WIN32
+  // Windows opens the compiled help with its own viewer.
+  static constexpr bool kHelpPrefersHtml = false;
+#else
+  // CHM viewers are rare elsewhere; any browser reads the HTML pages.
+  static constexpr bool kHelpPrefersHtml = true;
+#endif
   static constexpr std::string_view kWebAddress = "https://www.ombry.example/";
   static constexpr std::string_view kMailDomain = "ombry.example";
   static constexpr std::int32_t kMajorVersion = 0;

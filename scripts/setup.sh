@@ -10,6 +10,9 @@ scopster_packages=(
   locales        # locale sources, compiled into the build folder for the tests
   xauth xvfb     # a display for screenshots on a machine without one
   time           # peak memory in bench/run-bench
+  fp-utils       # chmcmd compiles the help into Scopster.chm
+  libchm-bin     # enum_chmLib lists the compiled help in the tests
+  imagemagick openbox  # screenshots of the windows under Xvfb
 )
 
 scopster_missing_packages() {
