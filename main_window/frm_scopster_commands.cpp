@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "about/frm_about.h"
 #include "diagnostics/error_trap.h"
 #include "main_window/frm_scopster.h"
 #include "runtime/vb_error.h"
@@ -103,7 +104,10 @@ void frmScopster::mnuHelpHelp_Click() {
   trap.step(1, [&] { utilities::gGShowHelp(bError); });
 }
 
-// The About box is not built yet; the item is in place for it.
-void frmScopster::mnuHelpAbout_Click() {}
+void frmScopster::mnuHelpAbout_Click() {
+  bool bError = false;
+  diagnostics::ErrorTrap trap{kFormName, "mnuHelpAbout_Click", bError};
+  trap.step(1, [&] { showAboutBox(this); });
+}
 
 }  // namespace main_window

@@ -1,0 +1,52 @@
+#include "about/twips_placement.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "main_window/twips.h"
+
+namespace about {
+
+QRect pixelRect(const main_window::TwipsRect& twips, const QWidget& widget) {
+  const double dpiX = widget.logicalDpiX();
+  const double dpiY = widget.logicalDpiY();
+  const int left = main_window::twipsToPixels(twips.left, dpiX);
+  const int top = main_window::twipsToPixels(twips.top, dpiY);
+  const int right = main_window::twipsToPixels(twips.left + twips.width, dpiX);
+  const int bottom = main_window::twipsToPixels(twips.top + twips.height, dpiY);
+  return {left, top, right - left, bottom - top};
+}
+
+void place(QWidget& widget, const main_window::TwipsRect& twips) {
+  const QWidget* parent = widget.parentWidget();
+  widget.setGeometry(pixelRect(twips, parent != nullptr ? *parent : widget));
+}
+
+QPushButton* newButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* newLabel(const char* name, const char* text, QWidget* parent) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+QWidget* newLine(const char* name, unsigned colour, float x1, float x2, float y, QWidget* parent) {
+  auto* line = new QWidget(parent);
+  line->setObjectName(QString::fromLatin1(name));
+  line->setAutoFillBackground(true);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+  line->setPalette(palette);
+  const QRect from = pixelRect({x1, y, x2 - x1, 0}, *parent);
+  line->setGeometry(from.left(), from.top(), from.width(), 1);
+  return line;
+}
+
+}  // namespace about
