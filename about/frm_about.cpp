@@ -11,7 +11,8 @@
 
 #include "about/frm_multi_line_text.h"
 #include "about/link_label.h"
-#include "about/twips_placement.h"
+#include "about/dialog_controls.h"
+#include "widgets/twips_widget.h"
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
@@ -26,7 +27,7 @@
 
 namespace {
 
-using main_window::TwipsRect;
+using widgets::TwipsRect;
 using platform::ApplicationInfo;
 
 constexpr const char* kObjectName = "frmAbout";
@@ -128,13 +129,13 @@ void frmAbout::createLinks() {
 }
 
 void frmAbout::placeControls() {
-  setFixedSize(about::pixelRect(kInnerArea, *this).size());
+  setFixedSize(widgets::pixelRect(kInnerArea, *this).size());
   const std::pair<QWidget*, TwipsRect> places[] = {
       {imgICon_, kIcon},           {lblNameVersion_, kNameVersion}, {lblCopyright_, kCopyright},
       {lblCompanyInfo_, kCompanyInfo}, {lblEMailLbl_, kEMailLbl},   {lblEMail_, kEMail},
       {lblWebLbl_, kWebLbl},       {lblWebSite_, kWebSite},         {cmdQuillpost_, kQuillpost},
       {cmdSysInfo_, kSysInfo},     {chkSendBugReports_, kSendBugReports}, {lblDisclaimer_, kDisclaimer}};
-  for (const auto& [control, twips] : places) about::place(*control, twips);
+  for (const auto& [control, twips] : places) widgets::setTwipsGeometry(*control, twips);
   // The etched separator: grey, then white one pixel lower.
   about::newLine("linLine1", 0x808080, 90, 3840, 2565, this);
   about::newLine("Line1", 0xFFFFFF, 105, 3840, 2580, this);

@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "about/twips_placement.h"
+#include "about/dialog_controls.h"
+#include "widgets/twips_widget.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
 #include "platform/qt/qt_text.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-using main_window::TwipsRect;
+using widgets::TwipsRect;
 
 constexpr const char* kObjectName = "frmMultiLineText";
 constexpr TwipsRect kInnerArea{0, 0, 4125, 3060};
@@ -46,10 +47,10 @@ void frmMultiLineText::createControls() {
 }
 
 void frmMultiLineText::placeControls() {
-  setFixedSize(about::pixelRect(kInnerArea, *this).size());
-  about::place(*txtMultiLineText_, kTextBox);
-  about::place(*cmdOK_, kOK);
-  about::place(*cmdCancel_, kCancel);
+  setFixedSize(widgets::pixelRect(kInnerArea, *this).size());
+  widgets::setTwipsGeometry(*txtMultiLineText_, kTextBox);
+  widgets::setTwipsGeometry(*cmdOK_, kOK);
+  widgets::setTwipsGeometry(*cmdCancel_, kCancel);
 }
 
 void frmMultiLineText::cmdOK_Click() { accept(); }

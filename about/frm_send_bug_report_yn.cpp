@@ -8,13 +8,14 @@
 
 #include <iostream>
 
-#include "about/twips_placement.h"
+#include "about/dialog_controls.h"
+#include "widgets/twips_widget.h"
 #include "diagnostics/send_email.h"
 #include "runtime/vb_error.h"
 
 namespace {
 
-using main_window::TwipsRect;
+using widgets::TwipsRect;
 
 constexpr TwipsRect kInnerArea{0, 0, 4635, 2010};
 constexpr TwipsRect kIcon{120, 120, 480, 480};
@@ -54,12 +55,12 @@ void frmSendBugReportYN::createControls() {
 }
 
 void frmSendBugReportYN::placeControls() {
-  setFixedSize(about::pixelRect(kInnerArea, *this).size());
-  about::place(*imgICon_, kIcon);
-  about::place(*lblLabel_, kLabel);
-  about::place(*cmdYes_, kYes);
-  about::place(*cmdNo_, kNo);
-  about::place(*chkDontAskMeAgain_, kDontAsk);
+  setFixedSize(widgets::pixelRect(kInnerArea, *this).size());
+  widgets::setTwipsGeometry(*imgICon_, kIcon);
+  widgets::setTwipsGeometry(*lblLabel_, kLabel);
+  widgets::setTwipsGeometry(*cmdYes_, kYes);
+  widgets::setTwipsGeometry(*cmdNo_, kNo);
+  widgets::setTwipsGeometry(*chkDontAskMeAgain_, kDontAsk);
   // The etched separator: grey, then white one pixel lower.
   about::newLine("linLine1", kGrey, 240, 4350, 1425, this);
   about::newLine("Line1", kWhite, 240, 4305, 1440, this);

@@ -8,7 +8,7 @@
 #include "diagnostics/send_email.h"
 #include "main_window/frm_scopster.h"
 #include "main_window/qt_dialogs.h"
-#include "main_window/window_icon.h"
+#include "widgets/window_icon.h"
 #include "platform/mail_transport.h"
 #include "platform/qt/settings_store_qt.h"
 #include "platform/settings_store.h"
@@ -16,7 +16,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setWindowIcon(main_window::scopsterIcon());
+  QApplication::setWindowIcon(widgets::scopsterIcon());
   // Times and dates in the user's own formats (the run time, the printout).
   std::setlocale(LC_ALL, "");
 

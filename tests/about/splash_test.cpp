@@ -15,6 +15,9 @@
 
 namespace {
 
+using about::frmSplash;
+using about::showSplash;
+
 TEST(Splash, ControlsAreNamedPlacedInTheFrameAndSetInTheirFonts) {
   frmSplash splash;
   ASSERT_EQ(splash.logicalDpiX(), 96) << "the pixels below are for 96 dpi";

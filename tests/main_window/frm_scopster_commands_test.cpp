@@ -46,7 +46,7 @@ TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
-  window->setRecentEntryCaption(2, "&2 C:\\Old\\Old.vbp");
+  action("mnuFileLastFile2").setText(QStringLiteral("&2 C:\\Old\\Old.vbp"));
   const std::pair<const char*, std::function<void()>> changes[] = {
       {"typing", [&] { QTest::keyClick(&box, Qt::Key_A); }},
       {"recent entry", [&] { action("mnuFileLastFile2").trigger(); }},
@@ -56,7 +56,7 @@ TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
        }},
   };
   for (const auto& [how, change] : changes) {
-    window->appendLine("a line");
+    addListLine("a line");
     change();
     EXPECT_EQ(list().count(), 0) << how;
   }
@@ -74,7 +74,7 @@ TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
 
   dialogs.queueFile("C:\\Proj\\App.vbp");
   openProject();
-  window->appendLine("kept");
+  addListLine("kept");
   openProject();  // cancelled: box and list stay, the folder is forgotten
   EXPECT_EQ(listLines(), std::vector<std::string>{"kept"});
   dialogs.queueFile("/srv/vb/Other One.vbp");
@@ -98,7 +98,7 @@ TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
 
 TEST_F(WindowTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
   newWindow();
-  window->setRecentEntryCaption(1, "&1");
+  action("mnuFileLastFile1").setText(QStringLiteral("&1"));
   control<QLineEdit>("txtSource").setText("keep");
   action("mnuFileLastFile1").trigger();
   EXPECT_EQ(control<QLineEdit>("txtSource").text(), "keep");

@@ -7,7 +7,7 @@
 
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
 #include "tests/main_window/window_fixture.h"
 
@@ -114,7 +114,7 @@ TEST_F(WindowTest, StoredAutoScrollValueComesBackOrIsReported) {
     if (c.stored != nullptr) store.put("chkAutoScroll", c.stored);
     const std::size_t boxesBefore = errors.boxCount();
     loadedWindow();
-    const auto& box = control<main_window::VbCheckBox>("chkAutoScroll");
+    const auto& box = control<widgets::VbCheckBox>("chkAutoScroll");
     EXPECT_EQ(box.value(), c.value) << c.stored;
     EXPECT_EQ(box.checkState(), c.state) << c.stored;
     EXPECT_EQ(errors.boxCount() - boxesBefore, c.failure == nullptr ? 0u : 1u) << c.stored;

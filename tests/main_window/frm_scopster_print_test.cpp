@@ -35,8 +35,8 @@ TEST_F(WindowTest, PrintSendsEveryLineOfTheListThenTheByline) {
       {"empty list", {}, {}},
   };
   for (const Case& c : cases) {
-    window->clearList();
-    for (const std::string& line : c.list) window->appendLine(line);
+    list().clear();
+    for (const std::string& line : c.list) addListLine(line);
     action("mnuFilePrint").trigger();
     std::vector<std::string> printed = printedLines(pdf());
     ASSERT_EQ(printed.size(), c.printed.size() + 3) << c.what;
@@ -53,7 +53,7 @@ TEST_F(WindowTest, PrintWithoutADefaultPrinterIsReportedOnce) {
   main_window::WindowOptions given = options();
   given.printer = main_window::defaultPrinter;
   newWindow(std::move(given));
-  window->appendLine("a line");
+  addListLine("a line");
   action("mnuFilePrint").trigger();
   ASSERT_EQ(errors.boxCount(), 1u);
   EXPECT_NE(errors.log().find("frmScopster.mnuFilePrint_Click.1"), std::string::npos);

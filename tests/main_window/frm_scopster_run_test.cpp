@@ -6,7 +6,7 @@
 #include <functional>
 #include <regex>
 
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
 #include "tests/main_window/window_fixture.h"
 
@@ -24,7 +24,7 @@ class RunTest : public window_test::WindowTest {
     return project.write("P.vbp", engine_test::crlf({"Module=a; a.bas", "Module=b; b.bas"}));
   }
   QPushButton& button() { return control<QPushButton>("cmdAnalyse"); }
-  main_window::VbCheckBox& autoScroll() { return control<main_window::VbCheckBox>("chkAutoScroll"); }
+  widgets::VbCheckBox& autoScroll() { return control<widgets::VbCheckBox>("chkAutoScroll"); }
   std::string label(const char* name) { return control<QLabel>(name).text().toStdString(); }
   bool processingShown() { return !control<QLabel>("lblProcessing").isHidden(); }
   void analyse(const std::string& path) {
@@ -103,7 +103,7 @@ TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
     analyse(path);
     EXPECT_EQ(selected, emptyTheList ? -1 : 1 + 2 * 4 - 2) << emptyTheList;
   }
-  for (int line = 0; line < 5; ++line) window->appendLine("idle");
+  for (int line = 0; line < 5; ++line) addListLine("idle");
   list().setCurrentRow(3);
   autoScroll().setValue(0);
   autoScroll().click();

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 #include "runtime/vb_error.h"
 
 namespace {
 
-using main_window::pixelsToTwips;
-using main_window::twipsToPixels;
+using widgets::pixelsToTwips;
+using widgets::twipsToPixels;
 
 TEST(Twips, ConvertsAtTheLogicalDpiRoundingToNearest) {
   struct Case {

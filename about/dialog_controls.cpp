@@ -1,26 +1,11 @@
-#include "about/twips_placement.h"
+#include "about/dialog_controls.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window/twips.h"
+#include "widgets/twips_widget.h"
 
 namespace about {
-
-QRect pixelRect(const main_window::TwipsRect& twips, const QWidget& widget) {
-  const double dpiX = widget.logicalDpiX();
-  const double dpiY = widget.logicalDpiY();
-  const int left = main_window::twipsToPixels(twips.left, dpiX);
-  const int top = main_window::twipsToPixels(twips.top, dpiY);
-  const int right = main_window::twipsToPixels(twips.left + twips.width, dpiX);
-  const int bottom = main_window::twipsToPixels(twips.top + twips.height, dpiY);
-  return {left, top, right - left, bottom - top};
-}
-
-void place(QWidget& widget, const main_window::TwipsRect& twips) {
-  const QWidget* parent = widget.parentWidget();
-  widget.setGeometry(pixelRect(twips, parent != nullptr ? *parent : widget));
-}
 
 QPushButton* newButton(const char* name, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -44,7 +29,7 @@ QWidget* newLine(const char* name, unsigned colour, float x1, float x2, float y,
   QPalette palette = line->palette();
   palette.setColor(QPalette::Window, QColor::fromRgb(colour));
   line->setPalette(palette);
-  const QRect from = pixelRect({x1, y, x2 - x1, 0}, *parent);
+  const QRect from = widgets::pixelRect({x1, y, x2 - x1, 0}, *parent);
   line->setGeometry(from.left(), from.top(), from.width(), 1);
   return line;
 }
