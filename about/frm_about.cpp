@@ -77,6 +77,8 @@ QString labelLines(const std::string& cp1252) {
 
 }  // namespace
 
+namespace about {
+
 std::string companyContactLines() {
   std::string lines(ApplicationInfo::kCompanyName);
   lines.append("\rTel: ").append(ApplicationInfo::kTelephone);
@@ -97,20 +99,20 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::createControls() {
-  imgICon_ = about::newLabel("imgICon", "", this);
+  imgICon_ = newLabel("imgICon", "", this);
   imgICon_->setPixmap(applicationIcon());
   imgICon_->setScaledContents(true);
-  lblNameVersion_ = about::newLabel("lblNameVersion", "", this);
-  lblCopyright_ = about::newLabel("lblCopyright", "", this);
+  lblNameVersion_ = newLabel("lblNameVersion", "", this);
+  lblCopyright_ = newLabel("lblCopyright", "", this);
   lblCopyright_->setText(platform::qStringFromCp1252(ApplicationInfo::kLegalCopyright));
-  lblCompanyInfo_ = about::newLabel("lblCompanyInfo", "", this);
-  lblEMailLbl_ = about::newLabel("lblEMailLbl", "EMail:", this);
-  lblWebLbl_ = about::newLabel("lblWebLbl", "Web:", this);
-  cmdQuillpost_ = about::newButton("cmdQuillpost", "&Quillpost", this);
-  cmdSysInfo_ = about::newButton("cmdSysInfo", "&System Info", this);
+  lblCompanyInfo_ = newLabel("lblCompanyInfo", "", this);
+  lblEMailLbl_ = newLabel("lblEMailLbl", "EMail:", this);
+  lblWebLbl_ = newLabel("lblWebLbl", "Web:", this);
+  cmdQuillpost_ = newButton("cmdQuillpost", "&Quillpost", this);
+  cmdSysInfo_ = newButton("cmdSysInfo", "&System Info", this);
   chkSendBugReports_ = new QCheckBox(QStringLiteral("Send &bug reports"), this);
   chkSendBugReports_->setObjectName(QStringLiteral("chkSendBugReports"));
-  lblDisclaimer_ = about::newLabel("lblDisclaimer", "", this);
+  lblDisclaimer_ = newLabel("lblDisclaimer", "", this);
   lblDisclaimer_->setText(platform::qStringFromCp1252(ApplicationInfo::kDisclaimer));
   connect(cmdQuillpost_, &QPushButton::clicked, this, [this] { cmdQuillpost_Click(); });
   connect(cmdSysInfo_, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
@@ -120,10 +122,10 @@ void frmAbout::createControls() {
 }
 
 void frmAbout::createLinks() {
-  lblEMail_ = new about::LinkLabel("lblEMail", this);
+  lblEMail_ = new LinkLabel("lblEMail", this);
   lblEMail_->setText(platform::qStringFromCp1252(diagnostics::mailRecipient("")));
   lblEMail_->onClick([this] { lblEMail_Click(); });
-  lblWebSite_ = new about::LinkLabel("lblWebSite", this);
+  lblWebSite_ = new LinkLabel("lblWebSite", this);
   lblWebSite_->setText(platform::qStringFromCp1252(ApplicationInfo::kWebAddress));
   lblWebSite_->onClick([this] { lblWebSite_Click(); });
 }
@@ -137,8 +139,8 @@ void frmAbout::placeControls() {
       {cmdSysInfo_, kSysInfo},     {chkSendBugReports_, kSendBugReports}, {lblDisclaimer_, kDisclaimer}};
   for (const auto& [control, twips] : places) widgets::setTwipsGeometry(*control, twips);
   // The etched separator: grey, then white one pixel lower.
-  about::newLine("linLine1", 0x808080, 90, 3840, 2565, this);
-  about::newLine("Line1", 0xFFFFFF, 105, 3840, 2580, this);
+  newLine("linLine1", 0x808080, 90, 3840, 2565, this);
+  newLine("Line1", 0xFFFFFF, 105, 3840, 2580, this);
 }
 
 void frmAbout::Form_Load() {
@@ -247,3 +249,5 @@ void showAboutBox(QWidget* parent) {
   box.Form_Load();
   box.exec();
 }
+
+}  // namespace about

@@ -13,8 +13,8 @@ class QLabel;
 class QPushButton;
 
 namespace about {
+
 class LinkLabel;
-}
 
 class frmAbout : public QDialog {
  public:
@@ -43,9 +43,9 @@ class frmAbout : public QDialog {
   QLabel* lblCopyright_ = nullptr;
   QLabel* lblCompanyInfo_ = nullptr;
   QLabel* lblEMailLbl_ = nullptr;
-  about::LinkLabel* lblEMail_ = nullptr;
+  LinkLabel* lblEMail_ = nullptr;
   QLabel* lblWebLbl_ = nullptr;
-  about::LinkLabel* lblWebSite_ = nullptr;
+  LinkLabel* lblWebSite_ = nullptr;
   QPushButton* cmdQuillpost_ = nullptr;
   QPushButton* cmdSysInfo_ = nullptr;
   QCheckBox* chkSendBugReports_ = nullptr;
@@ -60,3 +60,5 @@ bool isQuillpostPromptClosing(std::int16_t closing);
 
 // Loads a fresh About box and shows it modally.
 void showAboutBox(QWidget* parent);
+
+}  // namespace about

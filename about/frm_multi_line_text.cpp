@@ -29,6 +29,8 @@ diagnostics::Dialogs& installedDialogs() {
 
 }  // namespace
 
+namespace about {
+
 frmMultiLineText::frmMultiLineText(QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromLatin1(kObjectName));
   setModal(true);
@@ -40,8 +42,8 @@ void frmMultiLineText::createControls() {
   txtMultiLineText_ = new QPlainTextEdit(this);
   txtMultiLineText_->setObjectName(QStringLiteral("txtMultiLineText"));
   txtMultiLineText_->setTabChangesFocus(true);
-  cmdOK_ = about::newButton("cmdOK", "&OK", this);
-  cmdCancel_ = about::newButton("cmdCancel", "&Cancel", this);
+  cmdOK_ = newButton("cmdOK", "&OK", this);
+  cmdCancel_ = newButton("cmdCancel", "&Cancel", this);
   connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
@@ -89,3 +91,5 @@ std::string gsMultiLineText(std::string_view isHeader, bool& obError) {
   trap.step(3, [&] { result = utilities::gsGTrim(typed, obError); });
   return result;
 }
+
+}  // namespace about

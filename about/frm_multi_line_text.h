@@ -9,6 +9,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace about {
+
 class frmMultiLineText : public QDialog {
  public:
   explicit frmMultiLineText(QWidget* parent = nullptr);
@@ -41,3 +43,5 @@ std::string showMultiLineText(std::string_view caption, QWidget* parent);
 // and NULs at both ends; "" when cancelled. On Abort of a failure, obError
 // is set and the text built so far is returned.
 std::string gsMultiLineText(std::string_view isHeader, bool& obError);
+
+}  // namespace about

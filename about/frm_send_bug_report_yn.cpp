@@ -29,6 +29,8 @@ constexpr const char* kTooltip = "Fire one burst";
 
 }  // namespace
 
+namespace about {
+
 frmSendBugReportYN::frmSendBugReportYN(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmSendBugReportYN"));
   setWindowTitle(QStringLiteral("EMail bug report?"));
@@ -38,11 +40,11 @@ frmSendBugReportYN::frmSendBugReportYN(QWidget* parent) : QDialog(parent) {
 }
 
 void frmSendBugReportYN::createControls() {
-  imgICon_ = about::newLabel("imgICon", "", this);
+  imgICon_ = newLabel("imgICon", "", this);
   imgICon_->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-  lblLabel_ = about::newLabel("lblLabel", "Would you like to email Ombry a bug report?", this);
-  cmdYes_ = about::newButton("cmdYes", "&Yes", this);
-  cmdNo_ = about::newButton("cmdNo", "&No", this);
+  lblLabel_ = newLabel("lblLabel", "Would you like to email Ombry a bug report?", this);
+  cmdYes_ = newButton("cmdYes", "&Yes", this);
+  cmdNo_ = newButton("cmdNo", "&No", this);
   for (QPushButton* button : {cmdYes_, cmdNo_}) button->setToolTip(QString::fromLatin1(kTooltip));
   chkDontAskMeAgain_ = new QCheckBox(QStringLiteral("&Don't ask me again"), this);
   chkDontAskMeAgain_->setObjectName(QStringLiteral("chkDontAskMeAgain"));
@@ -62,8 +64,8 @@ void frmSendBugReportYN::placeControls() {
   widgets::setTwipsGeometry(*cmdNo_, kNo);
   widgets::setTwipsGeometry(*chkDontAskMeAgain_, kDontAsk);
   // The etched separator: grey, then white one pixel lower.
-  about::newLine("linLine1", kGrey, 240, 4350, 1425, this);
-  about::newLine("Line1", kWhite, 240, 4305, 1440, this);
+  newLine("linLine1", kGrey, 240, 4350, 1425, this);
+  newLine("Line1", kWhite, 240, 4305, 1440, this);
 }
 
 void frmSendBugReportYN::cmdYes_Click() {
@@ -88,3 +90,5 @@ bool askToSendBugReport(QWidget* parent) {
   dialog.exec();
   return dialog.gbYes;
 }
+
+}  // namespace about

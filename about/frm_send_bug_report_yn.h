@@ -8,6 +8,8 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
+namespace about {
+
 class frmSendBugReportYN : public QDialog {
  public:
   explicit frmSendBugReportYN(QWidget* parent = nullptr);
@@ -32,3 +34,5 @@ class frmSendBugReportYN : public QDialog {
 
 // Shows a fresh question dialog modally; true when the user answered Yes.
 bool askToSendBugReport(QWidget* parent = nullptr);
+
+}  // namespace about

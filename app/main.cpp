@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   main_window::QtDialogs dialogs;
   diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&dialogs);
   // Only the window application asks; the terminal tool never offers a report.
-  setup.offerBugReport = [] { utilities::offerBugReport([] { return askToSendBugReport(); }); };
+  setup.offerBugReport = [] { utilities::offerBugReport([] { return about::askToSendBugReport(); }); };
   diagnostics::installErrorHandler(setup);
 
   main_window::frmScopster window;

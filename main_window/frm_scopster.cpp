@@ -420,7 +420,7 @@ void frmScopster::mnuHelpHelp_Click() {
 void frmScopster::mnuHelpAbout_Click() {
   bool bError = false;
   diagnostics::ErrorTrap trap{kFormName, "mnuHelpAbout_Click", bError};
-  trap.step(1, [&] { showAboutBox(this); });
+  trap.step(1, [&] { about::showAboutBox(this); });
 }
 
 // --- Settings and the browse dialog ---

@@ -131,6 +131,6 @@ std::string QtDialogs::openFile(const diagnostics::FileOpenRequest& request) {
   return platform::cp1252FromQString(QDir::toNativeSeparators(chosen.constFirst()));
 }
 
-std::string QtDialogs::multiLineText(std::string_view caption) { return showMultiLineText(caption, dialogParent()); }
+std::string QtDialogs::multiLineText(std::string_view caption) { return about::showMultiLineText(caption, dialogParent()); }
 
 }  // namespace main_window
