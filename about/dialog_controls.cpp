@@ -1,11 +1,19 @@
 #include "about/dialog_controls.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 
 #include "widgets/twips_widget.h"
 
 namespace about {
+
+void useDesignFont(QWidget& dialog) {
+  QFont font(QStringLiteral("DejaVu Sans Condensed"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(7.5);
+  dialog.setFont(font);
+}
 
 QPushButton* newButton(const char* name, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);

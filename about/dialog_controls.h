@@ -7,6 +7,10 @@ class QWidget;
 
 namespace about {
 
+// The dialogs were laid out in twips for a small, narrow sans-serif font;
+// the desktop's default would cut their texts.
+void useDesignFont(QWidget& dialog);
+
 QPushButton* newButton(const char* name, const char* caption, QWidget* parent);
 // A top-left aligned, word-wrapping label.
 QLabel* newLabel(const char* name, const char* text, QWidget* parent);

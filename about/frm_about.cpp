@@ -93,6 +93,7 @@ bool isQuillpostPromptClosing(std::int16_t closing) {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromLatin1(kObjectName));
   setModal(true);
+  useDesignFont(*this);
   createControls();
   createLinks();
   placeControls();
@@ -123,10 +124,10 @@ void frmAbout::createControls() {
 
 void frmAbout::createLinks() {
   lblEMail_ = new LinkLabel("lblEMail", this);
-  lblEMail_->setText(platform::qStringFromCp1252(diagnostics::mailRecipient("")));
+  lblEMail_->setText(platform::qStringFromCp1252(ApplicationInfo::kMailAddressShown));
   lblEMail_->onClick([this] { lblEMail_Click(); });
   lblWebSite_ = new LinkLabel("lblWebSite", this);
-  lblWebSite_->setText(platform::qStringFromCp1252(ApplicationInfo::kWebAddress));
+  lblWebSite_->setText(platform::qStringFromCp1252(ApplicationInfo::kWebAddressShown));
   lblWebSite_->onClick([this] { lblWebSite_Click(); });
 }
 

@@ -34,6 +34,7 @@ namespace about {
 frmMultiLineText::frmMultiLineText(QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromLatin1(kObjectName));
   setModal(true);
+  useDesignFont(*this);
   createControls();
   placeControls();
 }

@@ -35,6 +35,7 @@ frmSendBugReportYN::frmSendBugReportYN(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmSendBugReportYN"));
   setWindowTitle(QStringLiteral("EMail bug report?"));
   setModal(true);
+  useDesignFont(*this);
   createControls();
   placeControls();
 }

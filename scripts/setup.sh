@@ -13,6 +13,7 @@ scopster_packages=(
   fp-utils       # chmcmd compiles the help into Scopster.chm
   libchm-bin     # enum_chmLib lists the compiled help in the tests
   imagemagick openbox  # screenshots of the windows under Xvfb
+  fonts-dejavu-extra   # the narrow face the small dialogs are laid out for
 )
 
 scopster_missing_packages() {

@@ -7,7 +7,7 @@
 
 #include "about/frm_multi_line_text.h"
 #include "main_window/qt_dialogs.h"
-#include "tests/about/modal_answerer.h"
+#include "tests/about/dialog_test_support.h"
 #include "tests/support/test_support.h"
 
 using namespace std::string_literals;

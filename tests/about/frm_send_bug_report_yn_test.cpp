@@ -10,7 +10,7 @@
 
 #include "about/frm_send_bug_report_yn.h"
 #include "diagnostics/app_globals.h"
-#include "tests/about/modal_answerer.h"
+#include "tests/about/dialog_test_support.h"
 #include "tests/diagnostics/memory_settings_store.h"
 
 namespace {
@@ -89,6 +89,7 @@ TEST_F(SendBugReportYNTest, ControlsTooltipsSeparatorAndTabOrder) {
     EXPECT_FALSE(button.isDefault() || button.autoDefault()) << "Enter presses neither";
   }
   EXPECT_EQ(control<QCheckBox>(dialog, "chkDontAskMeAgain").text(), "&Don't ask me again");
+  about_test::expectLabelsFit(dialog);
   auto& yes = control<QWidget>(dialog, "cmdYes");
   EXPECT_EQ(yes.nextInFocusChain(), &control<QWidget>(dialog, "cmdNo"));
   EXPECT_EQ(control<QWidget>(dialog, "cmdNo").nextInFocusChain(), &control<QWidget>(dialog, "chkDontAskMeAgain"));
