@@ -1,28 +1,41 @@
 #include <QApplication>
 
 #include <clocale>
+#include <memory>
 
+#include "about/frm_send_bug_report_yn.h"
 #include "diagnostics/error_handler.h"
+#include "diagnostics/send_email.h"
 #include "main_window/frm_scopster.h"
 #include "main_window/qt_dialogs.h"
+#include "widgets/window_icon.h"
+#include "platform/mail_transport.h"
 #include "platform/qt/settings_store_qt.h"
 #include "platform/settings_store.h"
+#include "utilities/bug_report_offer.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QApplication::setWindowIcon(widgets::scopsterIcon());
   // Times and dates in the user's own formats (the run time, the printout).
   std::setlocale(LC_ALL, "");
 
   platform::QtSettingsStore settings;
   platform::installSettingsStore(&settings);
+  const std::unique_ptr<platform::MailTransport> mail = platform::systemMailTransport();
+  diagnostics::installMailTransport(mail.get());
   main_window::QtDialogs dialogs;
-  diagnostics::installErrorHandler(diagnostics::defaultErrorHandlerSetup(&dialogs));
+  diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&dialogs);
+  // Only the window application asks; the terminal tool never offers a report.
+  setup.offerBugReport = [] { utilities::offerBugReport([] { return about::askToSendBugReport(); }); };
+  diagnostics::installErrorHandler(setup);
 
   main_window::frmScopster window;
   window.Form_Load();
   const int status = QApplication::exec();
 
   diagnostics::installErrorHandler({});
+  diagnostics::installMailTransport(nullptr);
   platform::installSettingsStore(nullptr);
   return status;
 }

@@ -42,6 +42,9 @@ class Dialogs {
   // Shows the modal file-open dialog; returns the chosen full path, or the
   // request's file name when the user cancels.
   virtual std::string openFile(const FileOpenRequest& request) = 0;
+  // Shows the modal multi-line text dialog with the given caption; returns
+  // the text as typed (untrimmed), or "" when the user cancelled.
+  virtual std::string multiLineText(std::string_view caption) = 0;
 };
 
 }  // namespace diagnostics

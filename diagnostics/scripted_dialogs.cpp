@@ -19,4 +19,12 @@ std::string ScriptedDialogs::openFile(const FileOpenRequest& request) {
   return chosen;
 }
 
+std::string ScriptedDialogs::multiLineText(std::string_view caption) {
+  textCaptions_.emplace_back(caption);
+  if (texts_.empty()) return {};  // Cancel
+  std::string typed = std::move(texts_.front());
+  texts_.pop_front();
+  return typed;
+}
+
 }  // namespace diagnostics

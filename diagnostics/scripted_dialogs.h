@@ -24,19 +24,25 @@ class ScriptedDialogs : public Dialogs {
 
   void queueAnswer(int answer) { answers_.push_back(answer); }
   void queueFile(std::string path) { files_.push_back(std::move(path)); }
+  // The next multi-line text typed; once they run out, the dialog is cancelled.
+  void queueText(std::string text) { texts_.push_back(std::move(text)); }
   // Called with every box before it is answered (the terminal tool prints it).
   void onBox(std::function<void(const ShownBox&)> observer) { observer_ = std::move(observer); }
 
   int messageBox(std::string_view prompt, int style, std::string_view title) override;
   std::string openFile(const FileOpenRequest& request) override;
+  std::string multiLineText(std::string_view caption) override;
 
   const std::vector<ShownBox>& boxes() const { return boxes_; }
   const std::vector<FileOpenRequest>& fileRequests() const { return fileRequests_; }
+  const std::vector<std::string>& textCaptions() const { return textCaptions_; }
 
  private:
   int defaultAnswer_;
   std::deque<int> answers_;
   std::deque<std::string> files_;
+  std::deque<std::string> texts_;
+  std::vector<std::string> textCaptions_;
   std::vector<ShownBox> boxes_;
   std::vector<FileOpenRequest> fileRequests_;
   std::function<void(const ShownBox&)> observer_;

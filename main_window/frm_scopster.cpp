@@ -16,6 +16,7 @@
 #include <system_error>
 #include <utility>
 
+#include "about/frm_about.h"
 #include "about/splash.h"
 #include "diagnostics/app_globals.h"
 #include "diagnostics/dialogs.h"
@@ -416,7 +417,11 @@ void frmScopster::mnuHelpHelp_Click() {
 }
 
 // The About box is not built yet; the item is in place for it.
-void frmScopster::mnuHelpAbout_Click() {}
+void frmScopster::mnuHelpAbout_Click() {
+  bool bError = false;
+  diagnostics::ErrorTrap trap{kFormName, "mnuHelpAbout_Click", bError};
+  trap.step(1, [&] { about::showAboutBox(this); });
+}
 
 // --- Settings and the browse dialog ---
 

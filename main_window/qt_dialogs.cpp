@@ -1,5 +1,7 @@
 #include "main_window/qt_dialogs.h"
 
+#include "about/frm_multi_line_text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -128,5 +130,7 @@ std::string QtDialogs::openFile(const diagnostics::FileOpenRequest& request) {
   if (chosen.isEmpty()) return request.fileName;
   return platform::cp1252FromQString(QDir::toNativeSeparators(chosen.constFirst()));
 }
+
+std::string QtDialogs::multiLineText(std::string_view caption) { return about::showMultiLineText(caption, dialogParent()); }
 
 }  // namespace main_window

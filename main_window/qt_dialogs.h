@@ -52,6 +52,8 @@ class QtDialogs : public diagnostics::Dialogs {
 
   int messageBox(std::string_view prompt, int style, std::string_view title) override;
   std::string openFile(const diagnostics::FileOpenRequest& request) override;
+  // The dialog frmMultiLineText, fresh for every call.
+  std::string multiLineText(std::string_view caption) override;
 
  private:
   QWidget* dialogParent() const;

@@ -11,6 +11,10 @@ scopster_packages=(
   xauth xvfb     # a display for screenshots on a machine without one
   time           # peak memory in bench/run-bench
   util-linux     # setpriv: as root, the read-only settings test runs as nobody
+  fp-utils       # chmcmd compiles the help into Scopster.chm
+  libchm-bin     # enum_chmLib lists the compiled help in the tests
+  imagemagick openbox  # screenshots of the windows under Xvfb
+  fonts-dejavu-extra   # the narrow face the small dialogs are laid out for
 )
 
 scopster_missing_packages() {

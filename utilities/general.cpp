@@ -102,16 +102,21 @@ std::string msGetOSVersion(bool& bError) {
   return result;
 }
 
-std::string helpFilePath() {
-  return vb::utf8ToCp1252(platform::applicationFolder().string()) + "/" +
-         std::string(platform::ApplicationInfo::kHelpFile);
+std::string helpFilePath(const std::filesystem::path& folder) {
+  using platform::ApplicationInfo;
+  const std::filesystem::path html = folder / ApplicationInfo::kHelpHtmlIndex;
+  std::error_code error;
+  const bool useHtml = ApplicationInfo::kHelpPrefersHtml && std::filesystem::is_regular_file(html, error);
+  return vb::utf8ToCp1252((useHtml ? html : folder / ApplicationInfo::kHelpFile).string());
 }
 
-void gGShowHelp(bool& bError) {
+void gGShowHelp(bool& bError) { showHelpIn(platform::applicationFolder(), bError); }
+
+void showHelpIn(const std::filesystem::path& folder, bool& bError) {
   diagnostics::ErrorTrap trap{kModule, "gGShowHelp", bError};
   std::string path;
   std::int32_t shellResult = 0;
-  if (!trap.step(1, [&] { path = helpFilePath(); })) return;
+  if (!trap.step(1, [&] { path = helpFilePath(folder); })) return;
   if (!trap.step(2, [&] { shellResult = platform::openDocument(path); })) return;
   trap.step(3, [&] {
     if (shellResult <= kLastShellFailure)

@@ -4,6 +4,7 @@
 // Texts are Windows-1252 bytes, one byte per character.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "platform/system_services.h"
@@ -32,10 +33,15 @@ std::string msGetOSVersion(bool& bError);
 std::string osVersionText(const platform::OsVersionInfo& info);
 inline constexpr const char* kOsVersionUnknown = "Windows version unknown";
 
-// Opens the help file from the application's folder with its viewer. The
-// path is Windows-1252 text, like every path the program holds.
+// Opens the help from the application's folder with its viewer: the
+// compiled Scopster.chm, or where HTML is preferred and present, the page
+// help/index.html. Neither there is the ShellExecute failure 2.
 void gGShowHelp(bool& bError);
-std::string helpFilePath();
+// The same for the help in folder (the application's folder in gGShowHelp).
+void showHelpIn(const std::filesystem::path& folder, bool& bError);
+// The document to open from folder, as Windows-1252 text like every path the
+// program holds.
+std::string helpFilePath(const std::filesystem::path& folder);
 
 // The main window's start-up: version text, message box title, region-change
 // check and restored placement, in that order.

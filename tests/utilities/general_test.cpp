@@ -63,10 +63,10 @@ TEST(GeneralTest, OsVersionText) {
 }
 
 TEST(GeneralTest, MissingHelpFileIsReported) {
-  if (std::filesystem::exists(utilities::helpFilePath())) GTEST_SKIP() << "the help file is present";
+  const test_support::TempDir emptyFolder;
   test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
   bool bError = false;
-  utilities::gGShowHelp(bError);
+  utilities::showHelpIn(emptyFolder.path(), bError);
   ASSERT_EQ(handler.boxCount(), 1U);
   EXPECT_EQ(handler.prompt(0), "Source: modGeneral.gGShowHelp.ShellExecute\r\n\r\nError 2 has occurred with ShellExecute");
   EXPECT_EQ(handler.dialogs().boxes()[0].style, 48);

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "about/frm_about.h"
+#include "diagnostics/app_globals.h"
+#include "diagnostics/send_email.h"
+#include "platform/settings_store.h"
+#include "tests/about/dialog_test_support.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using about_test::control;
+namespace mb = diagnostics::msgbox;
+
+class KeptMail : public platform::MailTransport {
+ public:
+  KeptMail() { diagnostics::installMailTransport(this); }
+  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
+  bool send(const platform::MailMessage& message) override {
+    sent.push_back(message);
+    return true;
+  }
+  std::vector<platform::MailMessage> sent;
+};
+
+class AboutTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    diagnostics::gsProductVersion = "Scopster v0.916";
+    diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  }
+  std::string counter() { return platform::getSetting("Ombry", "nAboutQuillpostCount", "(absent)"); }
+  // Opens the box as Help > About does and closes it with the close box.
+  void openAndClose() {
+    about::frmAbout box;
+    box.Form_Load();
+    box.show();
+    box.close();
+  }
+  std::size_t quillpostQuestions() {
+    std::size_t count = 0;
+    for (const auto& box : handler_.dialogs().boxes()) count += box.title == "Quillpost" ? 1 : 0;
+    return count;
+  }
+
+  test_support::ScriptedErrorHandler handler_{mb::No};
+  test_support::MemorySettingsStore store_;
+  KeptMail mail_;
+};
+
+TEST_F(AboutTest, ShowsProductContactsAndLinks) {
+  about::frmAbout box;
+  box.Form_Load();
+  ASSERT_EQ(box.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
+  EXPECT_EQ(box.size(), QSize(264, 285));
+  EXPECT_EQ(box.windowTitle(), "About Scopster");
+  EXPECT_EQ(control<QLabel>(box, "lblNameVersion").text(), "Scopster v0.916");
+  EXPECT_EQ(control<QLabel>(box, "lblCompanyInfo").text(),
+            "Ombry\nTel: +44 20 7946 0916\nFax: +44 20 7946 0917\nMSN Messenger: im@ombry.example");
+  EXPECT_EQ(about::companyContactLines().find('\n'), std::string::npos) << "joined by CR alone";
+  EXPECT_EQ(control<QLabel>(box, "lblWebLbl").text(), "Web:");
+  EXPECT_EQ(control<QLabel>(box, "lblEMailLbl").text(), "EMail:");
+  EXPECT_EQ(control<QLabel>(box, "lblWebSite").text(), "www.ombry.example");
+  EXPECT_EQ(control<QLabel>(box, "lblEMail").text(), "info@ombry.example");
+  for (const char* link : {"lblWebSite", "lblEMail"}) {
+    const auto& label = control<QLabel>(box, link);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 255)) << link;
+    EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor) << link;
+  }
+  EXPECT_EQ(control<QPushButton>(box, "cmdQuillpost").text(), "&Quillpost");
+  EXPECT_EQ(control<QPushButton>(box, "cmdSysInfo").text(), "&System Info");
+  EXPECT_EQ(control<QCheckBox>(box, "chkSendBugReports").text(), "Send &bug reports");
+  EXPECT_EQ(control<QWidget>(box, "cmdQuillpost").geometry(), QRect(32, 184, 83, 23));
+  EXPECT_EQ(control<QWidget>(box, "linLine1").geometry(), QRect(6, 171, 250, 1));
+  EXPECT_EQ(control<QWidget>(box, "Line1").geometry(), QRect(7, 172, 249, 1));
+  EXPECT_EQ(control<QWidget>(box, "cmdQuillpost").nextInFocusChain(), &control<QWidget>(box, "chkSendBugReports"));
+  EXPECT_EQ(control<QWidget>(box, "chkSendBugReports").nextInFocusChain(), &control<QWidget>(box, "cmdSysInfo"));
+}
+
+TEST_F(AboutTest, NothingIsClippedAtTheDesignSize) {
+  about::frmAbout box;
+  box.Form_Load();
+  about_test::expectLabelsFit(box);
+}
+
+TEST_F(AboutTest, BugReportBoxFollowsAndStoresTheSetting) {
+  for (const auto& [stored, ticked] : {std::pair{"", true}, std::pair{"Scopster v0.916", false}}) {
+    store_.put("SendBugReports", stored);
+    about::frmAbout box;
+    box.Form_Load();
+    auto& check = control<QCheckBox>(box, "chkSendBugReports");
+    EXPECT_EQ(check.isChecked(), ticked);
+    check.click();
+    EXPECT_EQ(store_.value("SendBugReports"), ticked ? "Scopster v0.916" : "");
+  }
+}
+
+TEST_F(AboutTest, ClosingCountsAndPromptsAtTheFixedClosings) {
+  struct Case {
+    const char* before;
+    std::string after;
+    bool prompted;
+  };
+  const Case cases[] = {{"(absent)", "1", false}, {"3", "4", false},     {"4", "5", true},   {"10", "11", true},
+                        {"50", "51", true},       {"100", "101", true},  {"248", "249", false},
+                        {"249", "250", true},     {"250", "250", false}, {"32766", "32766", false}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.before);
+    if (std::string(test.before) != "(absent)") platform::saveSetting("Ombry", "nAboutQuillpostCount", test.before);
+    const std::size_t questionsBefore = quillpostQuestions();
+    const int writesBefore = store_.writes;
+    openAndClose();
+    EXPECT_EQ(counter(), test.after);
+    EXPECT_EQ(quillpostQuestions() - questionsBefore, test.prompted ? 1u : 0u);
+    if (test.after == test.before) {
+      EXPECT_EQ(store_.writes, writesBefore) << "nothing written from 250 on";
+    }
+  }
+  EXPECT_TRUE(mail_.sent.empty()) << "every prompt was answered No";
+}
+
+TEST_F(AboutTest, SubscribingWithTheButtonEndsThePrompts) {
+  platform::saveSetting("Ombry", "nAboutQuillpostCount", "4");
+  handler_.dialogs().queueAnswer(mb::Yes);
+  about::frmAbout box;
+  box.Form_Load();
+  control<QPushButton>(box, "cmdQuillpost").click();
+  ASSERT_EQ(handler_.boxCount(), 1u);
+  EXPECT_EQ(handler_.prompt(0),
+            "Would you like to subscribe to Ombry's free Quillpost?\r\n\r\nIt's sent by email about once a month.");
+  EXPECT_EQ(handler_.dialogs().boxes()[0].style, mb::YesNo);
+  ASSERT_EQ(mail_.sent.size(), 1u);
+  EXPECT_EQ(mail_.sent[0].recipient, "QuillpostScopsterv0.916@ombry.example");
+  EXPECT_EQ(mail_.sent[0].subject, "Quillpost List Scopster v0.916");
+  EXPECT_EQ(mail_.sent[0].body, "Please add me to the Ombry Quillpost list.  Thank you.");
+  EXPECT_EQ(counter(), "32766");
+  box.show();
+  box.close();
+  EXPECT_EQ(counter(), "32766");
+  EXPECT_EQ(handler_.boxCount(), 1u) << "no prompt after the subscription";
+}
+
+TEST_F(AboutTest, EMailLinkSendsTheTrimmedTextUnlessCancelled) {
+  about::frmAbout box;
+  box.Form_Load();
+  handler_.dialogs().queueText("  Hello Ombry  ");
+  box.lblEMail_Click();
+  box.lblEMail_Click();  // no text left in the script: cancelled
+  ASSERT_EQ(mail_.sent.size(), 1u);
+  EXPECT_EQ(mail_.sent[0].recipient, "Scopsterv0.916@ombry.example");
+  EXPECT_EQ(mail_.sent[0].subject, " Scopster v0.916");
+  EXPECT_EQ(mail_.sent[0].body, "Hello Ombry");
+  EXPECT_EQ(handler_.dialogs().textCaptions(), (std::vector<std::string>{"EMail to Ombry", "EMail to Ombry"}));
+}
+
+// The offscreen desktop opens nothing, which is the shell's "no association".
+TEST_F(AboutTest, WebLinkFailureIsTheShellExecuteError) {
+  about::frmAbout box;
+  box.Form_Load();
+  handler_.dialogs().queueAnswer(mb::Ok);
+  box.lblWebSite_Click();
+  ASSERT_EQ(handler_.boxCount(), 1u);
+  EXPECT_EQ(handler_.prompt(0), "Source: frmAbout.lblWebSite_Click.ShellExecute\r\n\r\nError 31 has occurred with ShellExecute");
+}
+
+TEST_F(AboutTest, SystemInfoWithoutAProgramSaysUnavailable) {
+  const char* path = std::getenv("PATH");
+  const std::string savedPath = path != nullptr ? path : "";
+  const test_support::TempDir empty;
+  setenv("PATH", empty.str().c_str(), 1);
+  about::frmAbout box;
+  box.Form_Load();
+  control<QPushButton>(box, "cmdSysInfo").click();
+  setenv("PATH", savedPath.c_str(), 1);
+  ASSERT_EQ(handler_.boxCount(), 1u);
+  EXPECT_EQ(handler_.prompt(0), "System Information Is Unavailable");
+  EXPECT_EQ(handler_.dialogs().boxes()[0].style, 48);
+  EXPECT_EQ(handler_.dialogs().boxes()[0].title, "Scopster v0.916");
+}
+
+}  // namespace

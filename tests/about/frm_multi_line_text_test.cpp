@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <string>
+
+#include "about/frm_multi_line_text.h"
+#include "main_window/qt_dialogs.h"
+#include "tests/about/dialog_test_support.h"
+#include "tests/support/test_support.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+using about_test::control;
+using about_test::whenModalShows;
+
+enum class WayOut { OK, Cancel, CloseBox };
+
+// The error handler's dialogs are the real Qt ones, as in the application.
+class MultiLineTextTest : public ::testing::Test {
+ protected:
+  MultiLineTextTest() {
+    diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
+    setup.dialogs = &dialogs_;
+    diagnostics::installErrorHandler(setup);
+  }
+
+  // Types text into the dialog that gsMultiLineText shows and leaves it.
+  std::string typeAndLeave(const QString& text, WayOut wayOut) {
+    whenModalShows("frmMultiLineText", [this, text, wayOut](QWidget& dialog) {
+      caption_ = dialog.windowTitle();
+      auto& box = control<QPlainTextEdit>(dialog, "txtMultiLineText");
+      startedEmpty_ = box.toPlainText().isEmpty();
+      box.insertPlainText(text);
+      if (wayOut == WayOut::OK) control<QPushButton>(dialog, "cmdOK").click();
+      if (wayOut == WayOut::Cancel) control<QPushButton>(dialog, "cmdCancel").click();
+      if (wayOut == WayOut::CloseBox) dialog.close();
+    });
+    bool obError = false;
+    std::string result = about::gsMultiLineText("EMail to Ombry", obError);
+    EXPECT_FALSE(obError);
+    return result;
+  }
+
+  test_support::ScriptedErrorHandler handler_;
+  main_window::QtDialogs dialogs_;
+  QString caption_;
+  bool startedEmpty_ = false;
+};
+
+TEST_F(MultiLineTextTest, OkAndCloseBoxKeepTheTrimmedTextCancelDiscardsIt) {
+  struct Case {
+    QString typed;
+    WayOut wayOut;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"  Dear Ombry,\nthanks.  ", WayOut::OK, "Dear Ombry,\r\nthanks."},
+      {"  Dear Ombry,\nthanks.  ", WayOut::CloseBox, "Dear Ombry,\r\nthanks."},
+      {"  Dear Ombry,\nthanks.  ", WayOut::Cancel, ""},
+      {"\n  blank lines stay  \n", WayOut::OK, "\r\n  blank lines stay  \r\n"},
+      {"     ", WayOut::OK, ""},
+      {QString::fromUtf8("Caf\u00e9 \u20ac"), WayOut::OK, "Caf\xE9 \x80"},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.typed.toStdString());
+    EXPECT_EQ(typeAndLeave(test.typed, test.wayOut), test.expected);
+    EXPECT_EQ(caption_, "EMail to Ombry");
+    EXPECT_TRUE(startedEmpty_) << "every call starts with a fresh dialog";
+  }
+}
+
+TEST_F(MultiLineTextTest, PlacedByItsTwips) {
+  about::frmMultiLineText dialog;
+  ASSERT_EQ(dialog.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
+  EXPECT_EQ(dialog.size(), QSize(275, 204));
+  EXPECT_EQ(control<QPlainTextEdit>(dialog, "txtMultiLineText").geometry(), QRect(16, 8, 241, 137));
+  EXPECT_EQ(control<QPushButton>(dialog, "cmdOK").geometry(), QRect(80, 160, 75, 23));
+  EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").text(), "&Cancel");
+  EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").geometry(), QRect(168, 160, 75, 23));
+}
+
+TEST(MultiLineTextScripted, ScriptedDialogsAnswerForTheTerminal) {
+  test_support::ScriptedErrorHandler handler;
+  handler.dialogs().queueText("\0  typed \0"s);
+  bool obError = false;
+  EXPECT_EQ(about::gsMultiLineText("Caption", obError), "typed");
+  EXPECT_EQ(about::gsMultiLineText("Caption", obError), "") << "the script ran out: cancelled";
+  EXPECT_EQ(handler.dialogs().textCaptions().size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "diagnostics/app_globals.h"
+#include "diagnostics/error_handler.h"
+#include "diagnostics/send_email.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/test_support.h"
+#include "utilities/bug_report_offer.h"
+
+namespace {
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+class KeptMail : public platform::MailTransport {
+ public:
+  KeptMail() { diagnostics::installMailTransport(this); }
+  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
+  bool send(const platform::MailMessage& message) override {
+    sent.push_back(message);
+    return true;
+  }
+  std::vector<platform::MailMessage> sent;
+};
+
+class BugReportOfferTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    diagnostics::gsProductVersion = "Scopster v0.916";
+    store.put("SendBugReports", "");
+  }
+  // A log of numbered lines, "line 1" ... "line n", CR LF each.
+  void writeLog(int count) const {
+    std::string log;
+    for (int line = 1; line <= count; ++line) log += "line " + std::to_string(line) + "\r\n";
+    writeFile(handler.logFile(), log);
+  }
+  // Runs the offer answering the question with yes; counts the questions.
+  void offer(bool yes = true) {
+    utilities::offerBugReport([&] {
+      ++questions;
+      return yes;
+    });
+  }
+  static int countLines(const std::string& body) {
+    int count = 0;
+    for (std::size_t at = body.find("\r\n"); at != std::string::npos; at = body.find("\r\n", at + 2)) ++count;
+    return count;
+  }
+
+  test_support::ScriptedErrorHandler handler;
+  test_support::MemorySettingsStore store;
+  KeptMail mail;
+  int questions = 0;
+};
+
+TEST_F(BugReportOfferTest, MailsAtMostTheLast151Lines) {
+  struct Case {
+    int logLines;
+    int mailedLines;
+    const char* firstLine;
+  };
+  for (const Case& test : {Case{150, 150, "line 1\r\n"}, Case{151, 151, "line 1\r\n"}, Case{200, 151, "line 50\r\n"}}) {
+    SCOPED_TRACE(test.logLines);
+    writeLog(test.logLines);
+    mail.sent.clear();
+    offer();
+    ASSERT_EQ(mail.sent.size(), 1u);
+    const std::string& body = mail.sent[0].body;
+    EXPECT_EQ(countLines(body), test.mailedLines);
+    EXPECT_EQ(body.rfind(test.firstLine, 0), 0u) << body.substr(0, 20);
+    EXPECT_TRUE(body.ends_with("line " + std::to_string(test.logLines) + "\r\n"));
+    EXPECT_EQ(mail.sent[0].recipient, "BugScopsterv0.916@ombry.example");
+    EXPECT_EQ(mail.sent[0].subject, "Bug Report Scopster v0.916");
+  }
+}
+
+TEST_F(BugReportOfferTest, BlankLogLinesAreSentAsOneBlank) {
+  writeFile(handler.logFile(), "\"first\r\n\r\nlast\r\n\"\r\n");
+  offer();
+  ASSERT_EQ(mail.sent.size(), 1u);
+  EXPECT_EQ(mail.sent[0].body, "\"first\r\n \r\nlast\r\n\"\r\n");
+}
+
+TEST_F(BugReportOfferTest, NoOfferWithoutConsentLogOrYes) {
+  writeLog(3);
+  offer(false);
+  EXPECT_EQ(questions, 1);
+  store.put("SendBugReports", "Scopster v0.916");  // declined by this version
+  offer();
+  EXPECT_EQ(questions, 1);
+  store.put("SendBugReports", "");
+  writeFile(handler.logFile(), "");
+  offer();
+  EXPECT_EQ(questions, 1);
+  EXPECT_TRUE(mail.sent.empty());
+}
+
+// Reading that fails (the kernel refuses to read this file) must not reach
+// the error handler, which is what runs the offer.
+TEST_F(BugReportOfferTest, UnreadableLogMakesNoOfferAndNoReport) {
+  diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
+  setup.logFile = "/proc/self/mem";
+  diagnostics::installErrorHandler(setup);
+  offer();
+  EXPECT_EQ(questions, 0);
+  EXPECT_EQ(handler.boxCount(), 0u);
+  EXPECT_TRUE(mail.sent.empty());
+}
+
+TEST_F(BugReportOfferTest, HandlerOffersOnlyAfterAbort) {
+  diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
+  setup.offerBugReport = [this] { offer(); };
+  diagnostics::installErrorHandler(setup);
+  const vb::VbError failure(53, "File not found");
+  handler.dialogs().queueAnswer(diagnostics::msgbox::Retry);
+  handler.dialogs().queueAnswer(diagnostics::msgbox::Ignore);
+  handler.dialogs().queueAnswer(diagnostics::msgbox::Abort);
+  for (int report = 0; report < 3; ++report) diagnostics::gnErrorHandler("frmScopster", "mAnalyse", 0, failure);
+  EXPECT_EQ(questions, 1);
+  ASSERT_EQ(mail.sent.size(), 1u);
+  EXPECT_EQ(countLines(mail.sent[0].body), 12) << "three four-line records";
+}
+
+}  // namespace
