@@ -10,8 +10,7 @@ namespace platform_test {
 
 namespace {
 
-std::string pdftotextBoxes(const std::filesystem::path& pdf) {
-  const std::string command = "pdftotext -q -bbox '" + pdf.string() + "' -";
+std::string popplerOutput(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) throw std::runtime_error("cannot start " + command);
   std::string output;
@@ -19,6 +18,10 @@ std::string pdftotextBoxes(const std::filesystem::path& pdf) {
   for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) output.append(chunk, n);
   if (pclose(pipe) != 0) throw std::runtime_error("failed (poppler-utils installed?): " + command);
   return output;
+}
+
+std::string pdftotextBoxes(const std::filesystem::path& pdf) {
+  return popplerOutput("pdftotext -q -bbox '" + pdf.string() + "' -");
 }
 
 void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
@@ -45,6 +48,15 @@ std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf) {
     }
   }
   return pages;
+}
+
+std::string readPdfTitle(const std::filesystem::path& pdf) {
+  static const std::regex titleLine(R"re(^Title: *(.*)$)re");
+  std::istringstream output(popplerOutput("pdfinfo '" + pdf.string() + "'"));
+  std::smatch match;
+  for (std::string line; std::getline(output, line);)
+    if (std::regex_search(line, match, titleLine)) return match[1];
+  return {};
 }
 
 }  // namespace platform_test

@@ -65,6 +65,12 @@ TEST_F(PdfPrinterTest, DocumentWithoutLinesIsStillAJob) {
   EXPECT_TRUE(pages[0].lines.empty());
 }
 
+TEST_F(PdfPrinterTest, JobIsNamedAfterTheProgram) {
+  printer_.printLine("Line");
+  printer_.endDoc();
+  EXPECT_EQ(platform_test::readPdfTitle(pdf_), "Scopster");
+}
+
 TEST_F(PdfPrinterTest, NextDocumentStartsAfreshAtTheTop) {
   printer_.printLine("First document");
   printer_.printLine("more of the first");
