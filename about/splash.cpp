@@ -16,15 +16,18 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
-#include "main_window/form_layout.h"
-#include "main_window/twips.h"
 #include "platform/application_info.h"
 #include "platform/qt/qt_text.h"
 #include "utilities/general.h"
+#include "widgets/twips_rect.h"
+#include "widgets/twips_widget.h"
+
+namespace about {
 
 namespace {
 
-using main_window::TwipsRect;
+using widgets::pixelRect;
+using widgets::TwipsRect;
 using platform::ApplicationInfo;
 
 constexpr const char* kObjectName = "frmSplash";
@@ -41,14 +44,6 @@ constexpr TwipsRect kProductName{2910, 480, 2025, 330};
 constexpr TwipsRect kCopyright{2640, 840, 2295, 255};
 constexpr TwipsRect kComments{3600, 1440, 1365, 270};
 constexpr TwipsRect kWarningBox{240, 2160, 4815, 435};
-
-QRect pixelRect(const TwipsRect& twips, const QWidget& widget) {
-  const double dpiX = widget.logicalDpiX();
-  const double dpiY = widget.logicalDpiY();
-  return {main_window::twipsToPixels(twips.left, dpiX), main_window::twipsToPixels(twips.top, dpiY),
-          main_window::twipsToPixels(twips.width, dpiX),
-          main_window::twipsToPixels(twips.height, dpiY)};
-}
 
 QFont normalFont(const QString& family, qreal points) {
   QFont font(family);
@@ -109,12 +104,12 @@ void frmSplash::createControls() {
 
 void frmSplash::placeControls() {
   setFixedSize(pixelRect({0, 0, kInnerWidth, kInnerHeight}, *this).size());
-  fra1_->setGeometry(pixelRect(kFrame, *this));
-  imgLogo_->setGeometry(pixelRect(kLogo, *this));
-  lblProductName_->setGeometry(pixelRect(kProductName, *this));
-  lblCopyright_->setGeometry(pixelRect(kCopyright, *this));
-  lblComments_->setGeometry(pixelRect(kComments, *this));
-  lblWarning_->setGeometry(pixelRect(kWarningBox, *this));
+  widgets::setTwipsGeometry(*fra1_, kFrame);
+  widgets::setTwipsGeometry(*imgLogo_, kLogo);
+  widgets::setTwipsGeometry(*lblProductName_, kProductName);
+  widgets::setTwipsGeometry(*lblCopyright_, kCopyright);
+  widgets::setTwipsGeometry(*lblComments_, kComments);
+  widgets::setTwipsGeometry(*lblWarning_, kWarningBox);
   if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 
@@ -165,3 +160,5 @@ QPointer<frmSplash> showSplash() {
   splash->Form_Load();
   return splash;
 }
+
+}  // namespace about

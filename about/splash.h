@@ -10,6 +10,8 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 
+namespace about {
+
 class frmSplash : public QWidget {
   Q_OBJECT
 
@@ -41,3 +43,5 @@ class frmSplash : public QWidget {
 // The pointer turns null once the window is gone (a key press may close it
 // early), so test it before closing: if (splash) splash->close();
 QPointer<frmSplash> showSplash();
+
+}  // namespace about

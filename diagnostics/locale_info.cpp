@@ -17,7 +17,6 @@ namespace {
 constexpr std::string_view kModule = "modGetLocaleInfo";
 constexpr std::string_view kSection = platform::ApplicationInfo::kTitle;
 constexpr std::string_view kRegionKey = "UserRegion";
-constexpr std::int32_t kObjectNotSet = 91;
 
 // The size query: characters needed including the NUL, 0 for a failure or an
 // item the program does not know.
@@ -32,7 +31,7 @@ std::int32_t localeItemText(std::int32_t item, std::string& buffer) {
 
 void showRegionChanged() {
   Dialogs* dialogs = errorHandlerSetup().dialogs;
-  if (dialogs == nullptr) throw vb::VbError(kObjectNotSet, "Object variable or With block variable not set");
+  if (dialogs == nullptr) vb::raise(vb::err::ObjectNotSet);
   dialogs->messageBox("Your region setting has changed\r\n\r\nResetting start up defaults",
                       msgbox::OkOnly | msgbox::Exclamation, gsMsgBoxTitle);
 }

@@ -2,6 +2,8 @@
 // One analysis run over a VB6 project: the run state that lives in the main
 // window, and the procedures that read the project, collect its "Public"
 // declarations and search the other files for each declared name.
+// The members are defined in analyser.cpp (the run), analyser_project_reader.cpp
+// and analyser_usage_search.cpp.
 
 #include <chrono>
 #include <cstdint>

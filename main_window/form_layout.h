@@ -5,11 +5,11 @@
 
 #include <functional>
 
+#include "widgets/twips_rect.h"
+
 namespace main_window {
 
-struct TwipsRect {
-  float left, top, width, height;
-};
+using widgets::TwipsRect;
 
 struct FormGeometry {
   TwipsRect lstText, cmdAnalyse, chkAutoScroll, txtSource, lblRunTime, lblProcessing,

@@ -15,8 +15,7 @@ SettingsStore*& installedStore() {
 void installSettingsStore(SettingsStore* store) { installedStore() = store; }
 
 SettingsStore& settings() {
-  if (installedStore() == nullptr)
-    throw vb::VbError(91, "Object variable or With block variable not set");
+  if (installedStore() == nullptr) vb::raise(vb::err::ObjectNotSet);
   return *installedStore();
 }
 

@@ -21,6 +21,8 @@ std::string_view standardDescription(std::int32_t number) {
     case err::PermissionDenied: return "Permission denied";
     case err::PathFileAccessError: return "Path/File access error";
     case err::PathNotFound: return "Path not found";
+    case err::ObjectNotSet: return "Object variable or With block variable not set";
+    case err::InvalidPropertyValue: return "Invalid property value";
     case err::PrinterError: return "Printer error";
     default: return "Application-defined or object-defined error";
   }

@@ -9,7 +9,8 @@
 
 namespace vb {
 
-// Numbers of the run-time errors our code raises.
+// Numbers of the run-time errors our code raises; each number's text is
+// standardDescription's, so raising one is vb::raise(number).
 namespace err {
 inline constexpr std::int32_t InvalidProcedureCall = 5;
 inline constexpr std::int32_t Overflow = 6;
@@ -25,6 +26,8 @@ inline constexpr std::int32_t DeviceUnavailable = 68;
 inline constexpr std::int32_t PermissionDenied = 70;
 inline constexpr std::int32_t PathFileAccessError = 75;
 inline constexpr std::int32_t PathNotFound = 76;
+inline constexpr std::int32_t ObjectNotSet = 91;
+inline constexpr std::int32_t InvalidPropertyValue = 380;
 inline constexpr std::int32_t PrinterError = 482;
 }  // namespace err
 

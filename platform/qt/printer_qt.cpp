@@ -19,7 +19,6 @@ namespace platform {
 namespace {
 
 constexpr double kDefaultFontSize = 10;
-constexpr std::int32_t kInvalidPropertyValue = 380;
 
 // Fonts and paint devices need the GUI application.
 bool haveGuiApplication() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
@@ -44,7 +43,7 @@ void QtPrinter::setFontName(std::string_view name) { fontName_ = std::string(nam
 double QtPrinter::fontSize() const { return fontSize_; }
 
 void QtPrinter::setFontSize(double points) {
-  if (!std::isfinite(points) || points <= 0) throw vb::VbError(kInvalidPropertyValue, "Invalid property value");
+  if (!std::isfinite(points) || points <= 0) vb::raise(vb::err::InvalidPropertyValue);
   fontSize_ = points;
 }
 

@@ -15,7 +15,10 @@
 
 namespace {
 
-TEST(Splash, ControlsAreNamedPlacedInTheFrameAndSetInTheirFonts) {
+using about::frmSplash;
+using about::showSplash;
+
+TEST(SplashTest, ControlsAreNamedPlacedInTheFrameAndSetInTheirFonts) {
   frmSplash splash;
   ASSERT_EQ(splash.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
   EXPECT_EQ(splash.size(), QSize(360, 202));
@@ -62,7 +65,7 @@ class FirstPaint : public QObject {
   }
 };
 
-TEST(Splash, LoadSetsTheVersionAndStaysPaintedOnScreenThroughThePause) {
+TEST(SplashTest, LoadSetsTheVersionAndStaysPaintedOnScreenThroughThePause) {
   test_support::ScriptedErrorHandler handler;
   diagnostics::gsProductVersion.clear();
   frmSplash splash;
@@ -81,7 +84,7 @@ TEST(Splash, LoadSetsTheVersionAndStaysPaintedOnScreenThroughThePause) {
   EXPECT_EQ(handler.boxCount(), 0U);
 }
 
-TEST(Splash, TypingAKeyOrClosingItLaterUnloadsIt) {
+TEST(SplashTest, TypingAKeyOrClosingItLaterUnloadsIt) {
   test_support::ScriptedErrorHandler handler;
   const std::pair<Qt::Key, const char*> keys[] = {
       {Qt::Key_A, "a"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_Shift, ""}};  // Shift types nothing

@@ -20,7 +20,7 @@ Result scan(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
-TEST(ScanCommand, ExitStatusTellsHowTheRunEnded) {
+TEST(ScanCommandTest, ExitStatusTellsHowTheRunEnded) {
   test_support::TempDir dir;
   dir.write("clean/a.bas", "Public Sub A()\r\nEnd Sub\r\n");
   dir.write("clean/b.bas", "Sub B()\r\n    A\r\nEnd Sub\r\n");
@@ -52,7 +52,7 @@ TEST(ScanCommand, ExitStatusTellsHowTheRunEnded) {
   }
 }
 
-TEST(ScanCommand, FailuresArePrintedAndAnsweredWithAbort) {
+TEST(ScanCommandTest, FailuresArePrintedAndAnsweredWithAbort) {
   test_support::TempDir dir;
   dir.write("a.bas", std::string(40000, 'x') + " Shared \"q\"\r\n");
   dir.write("b.bas", "Public Shared As Long\r\n");
@@ -63,7 +63,7 @@ TEST(ScanCommand, FailuresArePrintedAndAnsweredWithAbort) {
       << result.err;
 }
 
-TEST(ScanCommand, TextIsWindows1252InsideAndUtf8Outside) {
+TEST(ScanCommandTest, TextIsWindows1252InsideAndUtf8Outside) {
   test_support::TempDir dir;
   dir.write("caf\xC3\xA9/m.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
   const std::string project = dir.write("caf\xC3\xA9/P.vbp", "Module=m; m.bas\r\n").string();

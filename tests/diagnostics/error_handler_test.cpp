@@ -80,11 +80,13 @@ TEST_F(ErrorHandlerTest, LogKeepsEarlierRecordsAndIsWrittenBeforeTheBox) {
   std::size_t logSizeWhenAsked = 0;
   handler.dialogs().onBox([&](const diagnostics::ShownBox&) { logSizeWhenAsked = handler.log().size(); });
   diagnostics::gnErrorHandler("a", "b", 1, vb::VbError::standard(9));
-  const std::size_t first = handler.log().size();
-  EXPECT_EQ(logSizeWhenAsked, first);
+  const std::string firstRecord = handler.log();
+  EXPECT_EQ(logSizeWhenAsked, firstRecord.size());
   diagnostics::gnErrorHandler("a", "b", 2, vb::VbError::standard(9));
-  EXPECT_GT(handler.log().size(), first);
-  EXPECT_EQ(handler.log().substr(0, first), handler.log().substr(0, first));
+  const std::string both = handler.log();
+  ASSERT_GT(both.size(), firstRecord.size());
+  EXPECT_EQ(both.substr(0, firstRecord.size()), firstRecord) << "the first record was changed or lost";
+  EXPECT_NE(both.find("a.b.2", firstRecord.size()), std::string::npos) << "the second record is missing";
 }
 
 TEST_F(ErrorHandlerTest, UnwritableLogFallsBackAndTheBoxIsShownAnyway) {
@@ -108,14 +110,14 @@ TEST_F(ErrorHandlerTest, AbortOffersTheBugReportButRetryAndIgnoreDoNot) {
   EXPECT_EQ(offers, 2);
 }
 
-TEST(VersionText, MinorHasAtLeastThreeDigits) {
+TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
   EXPECT_EQ(diagnostics::versionText(2, 14), "v2.014");
   EXPECT_EQ(diagnostics::versionText(1, 5), "v1.005");
   EXPECT_EQ(diagnostics::versionText(0, 1234), "v0.1234");
   EXPECT_EQ(diagnostics::gsVersionText(), "v0.916");
 }
 
-TEST(ErrorTrap, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
+TEST_F(ErrorHandlerTest, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
   test_support::ScriptedErrorHandler handler;
   handler.dialogs().queueAnswer(Retry);
   handler.dialogs().queueAnswer(Ignore);

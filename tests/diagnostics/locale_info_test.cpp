@@ -5,13 +5,9 @@
 
 #include "diagnostics/app_globals.h"
 #include "diagnostics/locale_info.h"
-#include "tests/diagnostics/locale_environment.h"
-#include "tests/diagnostics/memory_settings_store.h"
+#include "tests/support/test_locales.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
-
-// glibc's newlocale loses its copy of LOCPATH on every call, and only the
-// locale tests set LOCPATH. One definition per test program.
-extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
 
 namespace {
 
@@ -28,7 +24,7 @@ struct RegionCase {
   std::optional<std::string> storedAfterSave;
 };
 
-TEST(LocaleInfo, RegionCheckAndSave) {
+TEST(LocaleInfoTest, RegionCheckAndSave) {
   const RegionCase cases[] = {
       {"en_GB.UTF-8", "44", false, "", "44", "44"},
       {"en_US.UTF-8", "44", true, kRegionChanged, "1", "1"},
@@ -40,11 +36,11 @@ TEST(LocaleInfo, RegionCheckAndSave) {
       {"xx_YY.UTF-8", "44", false, kQueryFailed, "", "44"},  // a failed query never overwrites
       {"xx_YY.UTF-8", std::nullopt, false, kQueryFailed, "", std::nullopt},
   };
-  test_support::LocaleEnvironment locale;
+  test_support::ScopedEnvironment environment;
   diagnostics::gsMsgBoxTitle = "Scopster v0.916";
   for (const auto& c : cases) {
     const std::string what = std::string(c.locale) + " stored " + c.stored.value_or("(none)");
-    if (!locale.use(c.locale)) GTEST_SKIP() << "localedef cannot build " << c.locale;
+    test_support::useLocale(environment, c.locale);
     test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
     test_support::MemorySettingsStore settings;
     if (c.stored) settings.put("UserRegion", *c.stored);
@@ -71,9 +67,9 @@ TEST(LocaleInfo, RegionCheckAndSave) {
   diagnostics::gsUserRegion.clear();
 }
 
-TEST(LocaleInfo, OnlyTheCountryCodeIsKnown) {
-  test_support::LocaleEnvironment locale;
-  if (!locale.use("en_GB.UTF-8")) GTEST_SKIP() << "localedef cannot build en_GB";
+TEST(LocaleInfoTest, OnlyTheCountryCodeIsKnown) {
+  test_support::ScopedEnvironment environment;
+  test_support::useLocale(environment, "en_GB.UTF-8");
   test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
   bool bError = false;
   EXPECT_EQ(diagnostics::msGetLocaleInfoUser(4, bError), "");

@@ -31,7 +31,7 @@ struct ProjectRun {
   void go() { analyser->mAnalyse(bError); }
 };
 
-TEST(AnalysisRun, SampleProjectGivesBothVerdictsInProjectOrder) {
+TEST(AnalysisRunTest, SampleProjectGivesBothVerdictsInProjectOrder) {
   test_support::ScriptedErrorHandler handler;
   const std::string project = sampleProject().string();
   const std::string folder = project.substr(0, project.size() - std::string("Sample.vbp").size());
@@ -57,7 +57,7 @@ TEST(AnalysisRun, SampleProjectGivesBothVerdictsInProjectOrder) {
   EXPECT_EQ(run.view.repaints, 1);
 }
 
-TEST(AnalysisRun, MissingProjectOrEmptySourceEndsWithOneMessage) {
+TEST(AnalysisRunTest, MissingProjectOrEmptySourceEndsWithOneMessage) {
   test_support::ScriptedErrorHandler handler;
   for (const std::string& project : {std::string(""), std::string("/nonexistent/x.vbp")}) {
     ProjectRun run(project);
@@ -72,7 +72,7 @@ TEST(AnalysisRun, MissingProjectOrEmptySourceEndsWithOneMessage) {
   EXPECT_EQ(handler.boxCount(), 0u);
 }
 
-TEST(AnalysisRun, MissingSourceFileStopsTheRunAfterItsMessage) {
+TEST(AnalysisRunTest, MissingSourceFileStopsTheRunAfterItsMessage) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   p.write("a.bas", crlf({"Public Sub OnlyA()", "End Sub"}));
@@ -94,7 +94,7 @@ TEST(AnalysisRun, MissingSourceFileStopsTheRunAfterItsMessage) {
   EXPECT_FALSE(run.view.processingVisible);
 }
 
-TEST(AnalysisRun, UsageRulesAcrossFiles) {
+TEST(AnalysisRunTest, UsageRulesAcrossFiles) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   p.write("decl.bas", crlf({
@@ -130,7 +130,7 @@ TEST(AnalysisRun, UsageRulesAcrossFiles) {
   EXPECT_EQ(verdicts, expected);
 }
 
-TEST(AnalysisRun, SingleFileProjectReportsEveryDeclaration) {
+TEST(AnalysisRunTest, SingleFileProjectReportsEveryDeclaration) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   p.write("only.bas", crlf({"Public A1 As Long", "Public B1 As Long", "Sub X()", "    B1 = 1", "End Sub"}));
@@ -141,7 +141,7 @@ TEST(AnalysisRun, SingleFileProjectReportsEveryDeclaration) {
   EXPECT_EQ(run.view.list[7], "        Private");
 }
 
-TEST(AnalysisRun, AutoScrollSelectsEachNewDeclarationLine) {
+TEST(AnalysisRunTest, AutoScrollSelectsEachNewDeclarationLine) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   p.write("only.bas", crlf({"Public A1 As Long", "Public B1 As Long"}));
@@ -155,7 +155,7 @@ TEST(AnalysisRun, AutoScrollSelectsEachNewDeclarationLine) {
   }
 }
 
-TEST(AnalysisRun, StopKeepsGroupsAndLabelsOfTheMoment) {
+TEST(AnalysisRunTest, StopKeepsGroupsAndLabelsOfTheMoment) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   std::string many;

@@ -48,7 +48,7 @@ bool reportsTarget(const Outcome& outcome) {
   return false;
 }
 
-TEST(BadInput, OddFilesAreReadByTheLineRulesWithoutFailing) {
+TEST(BadInputTest, OddFilesAreReadByTheLineRulesWithoutFailing) {
   struct Case {
     const char* name;
     std::string otherBytes;
@@ -73,7 +73,7 @@ TEST(BadInput, OddFilesAreReadByTheLineRulesWithoutFailing) {
   }
 }
 
-TEST(BadInput, FolderOrHiddenFileListedAsSourceIsNotFound) {
+TEST(BadInputTest, FolderOrHiddenFileListedAsSourceIsNotFound) {
   test_support::ScriptedErrorHandler handler;
   for (const std::string entry : {"Module=d; folder.bas", "Module=h; .hidden.bas"}) {
     ProjectFixture p;
@@ -86,7 +86,7 @@ TEST(BadInput, FolderOrHiddenFileListedAsSourceIsNotFound) {
   }
 }
 
-TEST(BadInput, QuotePastPosition32767InAnotherFileIsReported) {
+TEST(BadInputTest, QuotePastPosition32767InAnotherFileIsReported) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   const Outcome outcome = analyse(projectWithOther(p, std::string(40000, 'x') + " Target \"a\"\r\n"));
@@ -95,7 +95,7 @@ TEST(BadInput, QuotePastPosition32767InAnotherFileIsReported) {
   EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbLiteralRemStripCheck.1\r\n\r\nOverflow");
 }
 
-TEST(BadInput, SourceFileOfMoreThan32767LinesOverflowsWithEachAnswer) {
+TEST(BadInputTest, SourceFileOfMoreThan32767LinesOverflowsWithEachAnswer) {
   std::string big;
   for (int i = 0; i < 32768; ++i) big += "x\r\n";
   struct Case {
@@ -114,7 +114,7 @@ TEST(BadInput, SourceFileOfMoreThan32767LinesOverflowsWithEachAnswer) {
   }
 }
 
-TEST(BadInput, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
+TEST(BadInputTest, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
   struct Case {
     std::vector<int> answers;
     bool expectError;
@@ -142,7 +142,7 @@ TEST(BadInput, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
   }
 }
 
-TEST(BadInput, ProjectOfExactly32767SourceFilesEndsItsLoopNormally) {
+TEST(BadInputTest, ProjectOfExactly32767SourceFilesEndsItsLoopNormally) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   p.write("a.bas", "' no declarations\r\n");

@@ -109,7 +109,7 @@ class RandomProject {
   std::mt19937 random_;
 };
 
-TEST(SearchEquivalence, IndexedRunMatchesReadingAfreshOnRandomProjects) {
+TEST(SearchEquivalenceTest, IndexedRunMatchesReadingAfreshOnRandomProjects) {
   test_support::ScriptedErrorHandler handler;
   for (unsigned seed = 1; seed <= 60; ++seed) {
     RandomProject random(seed);

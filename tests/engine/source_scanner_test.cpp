@@ -9,7 +9,7 @@ using diagnostics::msgbox::Abort;
 using diagnostics::msgbox::Ignore;
 using diagnostics::msgbox::Retry;
 
-TEST(PublicName, EachKindOfDeclaration) {
+TEST(SourceScannerTest, EachKindOfDeclaration) {
   const std::pair<const char*, const char*> cases[] = {
       {"Public Sub Main()", "Main"},
       {"Public Function Total(ByVal a As Long) As Long", "Total"},
@@ -43,7 +43,7 @@ struct StripCase {
   bool expected;
 };
 
-TEST(LiteralRemStrip, LiteralsAndCommentsDoNotCount) {
+TEST(SourceScannerTest, LiteralsAndCommentsDoNotCount) {
   const StripCase cases[] = {
       {"    MsgBox \"Foo\"", "Foo", false},
       {"    Foo ' calls Foo", "Foo", true},
@@ -70,7 +70,7 @@ TEST(LiteralRemStrip, LiteralsAndCommentsDoNotCount) {
   }
 }
 
-TEST(LiteralRemStrip, QuotePast32767OverflowsAndEveryAnswerTerminates) {
+TEST(SourceScannerTest, QuotePast32767OverflowsAndEveryAnswerTerminates) {
   const std::string farQuote = std::string(40000, 'x') + " Foo \"lit\"";
   const std::string farRem = std::string(40000, 'x') + " Rem Foo";
   struct Case {
@@ -98,7 +98,7 @@ TEST(LiteralRemStrip, QuotePast32767OverflowsAndEveryAnswerTerminates) {
   }
 }
 
-TEST(LiteralRemStrip, ManyLiteralsOnAHugeLineFinishInOnePass) {
+TEST(SourceScannerTest, ManyLiteralsOnAHugeLineFinishInOnePass) {
   std::string line;
   for (int i = 0; i < 10000; ++i) line += "\"ab\"";  // 40,000 characters, all literal
   line += " Foo";

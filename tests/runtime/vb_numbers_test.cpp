@@ -1,28 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "runtime/vb_numbers.h"
 #include "runtime/vb_time.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
-std::int32_t errorOf(auto call) {
-  try {
-    call();
-  } catch (const vb::VbError& e) {
-    return e.number();
-  }
-  return 0;
-}
+using test_support::raisedVbError;
 
-TEST(VbNumbers, IntegerConversionChecksRange) {
+TEST(VbNumbersTest, IntegerConversionChecksRange) {
   EXPECT_EQ(vb::CInt(std::int64_t{32767}), 32767);
   EXPECT_EQ(vb::CInt(std::int64_t{-32768}), -32768);
-  EXPECT_EQ(errorOf([] { (void)vb::CInt(std::int64_t{32768}); }), 6);
-  EXPECT_EQ(errorOf([] { (void)vb::CLng(std::int64_t{2147483648LL}); }), 6);
+  EXPECT_EQ(raisedVbError([] { (void)vb::CInt(std::int64_t{32768}); }), 6);
+  EXPECT_EQ(raisedVbError([] { (void)vb::CLng(std::int64_t{2147483648LL}); }), 6);
 }
 
 struct TextCase {
@@ -31,7 +23,7 @@ struct TextCase {
   std::int32_t error;
 };
 
-TEST(VbNumbers, TextConversionRoundsHalfToEvenAndRejectsNonNumbers) {
+TEST(VbNumbersTest, TextConversionRoundsHalfToEvenAndRejectsNonNumbers) {
   const TextCase cases[] = {
       {"1", 1, 0},      {" 42 ", 42, 0},   {"-7", -7, 0},     {"2.5", 2, 0},  {"3.5", 4, 0},
       {"-2.5", -2, 0},  {"1200", 1200, 0}, {"", 0, 13},       {"abc", 0, 13}, {"1x", 0, 13},
@@ -39,25 +31,12 @@ TEST(VbNumbers, TextConversionRoundsHalfToEvenAndRejectsNonNumbers) {
   };
   for (const auto& c : cases) {
     if (c.error == 0) EXPECT_EQ(vb::CInt(std::string_view(c.text)), c.value) << c.text;
-    else EXPECT_EQ(errorOf([&] { (void)vb::CInt(std::string_view(c.text)); }), c.error) << c.text;
+    else EXPECT_EQ(raisedVbError([&] { (void)vb::CInt(std::string_view(c.text)); }), c.error) << c.text;
   }
   EXPECT_EQ(vb::CLng(std::string_view("40000")), 40000);
 }
 
-TEST(VbErrors, ErrnoMapsToFileErrorsWithTheirTexts) {
-  const std::pair<int, std::int32_t> cases[] = {
-      {ENOENT, 53}, {EACCES, 70}, {ENOTDIR, 76}, {ENOSPC, 61}, {EIO, 57}, {EISDIR, 75}, {ENXIO, 68}};
-  for (const auto& [error, number] : cases) {
-    const vb::VbError e = vb::VbError::fromErrno(error);
-    EXPECT_EQ(e.number(), number) << error;
-    EXPECT_EQ(e.lastDllError(), error);
-    EXPECT_EQ(e.description(), vb::standardDescription(number));
-  }
-  EXPECT_EQ(vb::standardDescription(52), "Bad file name or number");
-  EXPECT_EQ(vb::standardDescription(9), "Subscript out of range");
-}
-
-TEST(VbTime, ElapsedTimeIsAlwaysTwoDigitHoursMinutesSeconds) {
+TEST(VbNumbersTest, ElapsedTimeIsAlwaysTwoDigitHoursMinutesSeconds) {
   using std::chrono::milliseconds;
   EXPECT_EQ(vb::formatElapsed(milliseconds(0)), "00:00:00");
   EXPECT_EQ(vb::formatElapsed(milliseconds(67'000)), "00:01:07");
@@ -65,7 +44,7 @@ TEST(VbTime, ElapsedTimeIsAlwaysTwoDigitHoursMinutesSeconds) {
   EXPECT_EQ(vb::formatElapsed(milliseconds(25LL * 3600 * 1000)), "25:00:00");  // no wrap at midnight
 }
 
-TEST(Codepage, Windows1252RoundTripsThroughUtf8) {
+TEST(VbNumbersTest, Windows1252RoundTripsThroughUtf8) {
   std::string all;
   for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
   EXPECT_EQ(vb::utf8ToCp1252(vb::cp1252ToUtf8(all)), all);

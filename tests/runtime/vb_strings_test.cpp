@@ -2,6 +2,7 @@
 
 #include "runtime/vb_error.h"
 #include "runtime/vb_strings.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ struct MidCase {
   const char* expected;
 };
 
-TEST(VbStrings, MidFollowsVbRules) {
+TEST(VbStringsTest, MidFollowsVbRules) {
   const MidCase cases[] = {
       {"Public Sub Main()", 8, 3, "Sub"},
       {"Public Sub Main()", 12, -1, "Main()"},
@@ -35,7 +36,7 @@ struct InStrCase {
   std::int64_t expected;
 };
 
-TEST(VbStrings, InStrFollowsVbRules) {
+TEST(VbStringsTest, InStrFollowsVbRules) {
   const InStrCase cases[] = {
       {1, "Call Foo", "Foo", 6},
       {7, "Call Foo", "Foo", 0},
@@ -50,24 +51,18 @@ TEST(VbStrings, InStrFollowsVbRules) {
     EXPECT_EQ(vb::InStr(c.start, c.text, c.find), c.expected) << c.text << "/" << c.find << "@" << c.start;
 }
 
-TEST(VbStrings, LeftAndRightClampAndRefuseNegativeLengths) {
+TEST(VbStringsTest, LeftAndRightClampAndRefuseNegativeLengths) {
   EXPECT_EQ(vb::Left("Public", 3), "Pub");
   EXPECT_EQ(vb::Left("Pub", 10), "Pub");
   EXPECT_EQ(vb::Right("modA.bas", 3), "bas");
   EXPECT_EQ(vb::Right("ab", 10), "ab");
-  const auto raisesFive = [](auto call) {
-    try {
-      call();
-    } catch (const vb::VbError& e) {
-      return e.number() == 5 && e.description() == "Invalid procedure call or argument";
-    }
-    return false;
-  };
-  EXPECT_TRUE(raisesFive([] { (void)vb::Left("abc", -1); }));
-  EXPECT_TRUE(raisesFive([] { (void)vb::Right("abc", -1); }));
-  EXPECT_TRUE(raisesFive([] { (void)vb::Mid("abc", 1, -1); }));
-  EXPECT_TRUE(raisesFive([] { (void)vb::Mid("abc", 0); }));
-  EXPECT_TRUE(raisesFive([] { (void)vb::InStr(0, "abc", "a"); }));
+  using test_support::raisedVbError;
+  constexpr auto kInvalidCall = vb::err::InvalidProcedureCall;
+  EXPECT_EQ(raisedVbError([] { (void)vb::Left("abc", -1); }), kInvalidCall);
+  EXPECT_EQ(raisedVbError([] { (void)vb::Right("abc", -1); }), kInvalidCall);
+  EXPECT_EQ(raisedVbError([] { (void)vb::Mid("abc", 1, -1); }), kInvalidCall);
+  EXPECT_EQ(raisedVbError([] { (void)vb::Mid("abc", 0); }), kInvalidCall);
+  EXPECT_EQ(raisedVbError([] { (void)vb::InStr(0, "abc", "a"); }), kInvalidCall);
 }
 
 }  // namespace

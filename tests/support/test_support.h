@@ -1,14 +1,16 @@
 #pragma once
 // Shared test fixtures: a temporary folder that cleans up after itself, file
-// writing, and an installed error handler that answers from a script and logs
-// into the temporary folder.
+// writing, an installed error handler that answers from a script and logs
+// into the temporary folder, and the number of the VB error an action raises.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "diagnostics/error_handler.h"
 #include "diagnostics/scripted_dialogs.h"
+#include "runtime/vb_error.h"
 
 namespace test_support {
 
@@ -29,6 +31,17 @@ class TempDir {
 };
 
 std::string readFile(const std::filesystem::path& file);
+
+// The number of the VbError that action raises; 0 when it raises none.
+template <typename Action>
+std::int32_t raisedVbError(Action&& action) {
+  try {
+    action();
+  } catch (const vb::VbError& error) {
+    return error.number();
+  }
+  return 0;
+}
 
 // Installs a ScriptedDialogs and a log in a fresh temporary folder for the
 // lifetime of the object, and puts the previous setup back afterwards.

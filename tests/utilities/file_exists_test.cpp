@@ -25,7 +25,7 @@ void writeProject(const test_support::TempDir& dir) {
   fs::create_symlink(dir.path() / "Proj/gone.frm", dir.path() / "Proj/dangling.frm");
 }
 
-TEST(FileExists, FindsOnlyVisibleRegularFiles) {
+TEST(FileExistsTest, FindsOnlyVisibleRegularFiles) {
   test_support::TempDir dir;
   writeProject(dir);
   const std::pair<const char*, bool> cases[] = {
@@ -68,7 +68,7 @@ struct FailingSearch {
   const char* description;
 };
 
-TEST(FileExists, FailingSearchIsReportedThroughTheTrap) {
+TEST(FileExistsTest, FailingSearchIsReportedThroughTheTrap) {
   test_support::TempDir dir;
   const std::string tooLong(300, 'x');
   std::vector<FailingSearch> searches = {

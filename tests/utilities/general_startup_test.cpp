@@ -5,15 +5,11 @@
 #include <string>
 
 #include "diagnostics/app_globals.h"
-#include "tests/diagnostics/locale_environment.h"
-#include "tests/diagnostics/memory_settings_store.h"
+#include "tests/support/test_locales.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
 #include "tests/utilities/placement_memory_window.h"
 #include "utilities/general.h"
-
-// glibc's newlocale loses its copy of LOCPATH on every call, and only the
-// locale tests set LOCPATH. One definition per test program.
-extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
 
 namespace {
 
@@ -30,7 +26,7 @@ struct StartUpCase {
   WindowRect placement;
 };
 
-TEST(StartUp, TextsThenRegionCheckThenPlacement) {
+TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
   const StartUpCase cases[] = {
       {"en_GB.UTF-8", "", "", "", "", {5100, 2400, 9000, 6000}},  // no stored left: centred
       {"en_GB.UTF-8", "44", "1200", "", "", {1200, 900, 9000, 6000}},
@@ -49,9 +45,9 @@ TEST(StartUp, TextsThenRegionCheckThenPlacement) {
   };
   utsname names{};
   ASSERT_EQ(uname(&names), 0);
-  test_support::LocaleEnvironment locale;
+  test_support::ScopedEnvironment environment;
   for (const auto& c : cases) {
-    if (!locale.use(c.locale)) GTEST_SKIP() << "localedef cannot build " << c.locale;
+    test_support::useLocale(environment, c.locale);
     diagnostics::gsProductVersion = "Scopster v0.916";
     diagnostics::gsMsgBoxTitle.clear();
     test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);

@@ -28,7 +28,7 @@ struct SplitCase {
   std::string header;  // "unchanged" when the file has no header line
 };
 
-TEST(LineReader, SplitsLinesAndAppliesDotRules) {
+TEST(LineReaderTest, SplitsLinesAndAppliesDotRules) {
   using namespace std::string_literals;
   const SplitCase cases[] = {
       {"CR ends a line", "a\rb\rc", {"a", "b", "c"}, "unchanged"},
@@ -66,7 +66,7 @@ TEST(LineReader, SplitsLinesAndAppliesDotRules) {
   }
 }
 
-TEST(LineReader, CountsLinesAsLineInputReadsThem) {
+TEST(LineReaderTest, CountsLinesAsLineInputReadsThem) {
   const std::pair<const char*, std::int32_t> cases[] = {
       {"", 0},      {"a", 1},   {"a\r", 1},   {"a\r\n", 1}, {"a\r\n\r\n", 2},
       {"\n", 1},    {"a\rb", 2}, {"\r\r", 2}, {"a\n\r\n", 1}, {"\r\n\n", 2},
@@ -74,7 +74,7 @@ TEST(LineReader, CountsLinesAsLineInputReadsThem) {
   for (const auto& [bytes, expected] : cases) EXPECT_EQ(utilities::countLines(bytes), expected) << bytes;
 }
 
-TEST(LineReader, ReadsFileThroughVbPath) {
+TEST(LineReaderTest, ReadsFileThroughVbPath) {
   test_support::TempDir dir;
   dir.write("Proj/Forms/Main.frm", ".Header\r\nVERSION 5.00\r\n.drop\r\nBegin\r\n");
   LineList lines;
@@ -85,7 +85,7 @@ TEST(LineReader, ReadsFileThroughVbPath) {
   EXPECT_EQ(utilities::mnCountFileLines(dir.str() + "/Proj/Forms/Main.frm"), 4);
 }
 
-TEST(LineReader, ReadsMegabyteBinaryLine) {
+TEST(LineReaderTest, ReadsMegabyteBinaryLine) {
   test_support::TempDir dir;
   std::string line(1 << 20, '\0');
   for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>(i % 251 == 13 ? 0 : i % 251);
@@ -97,7 +97,7 @@ TEST(LineReader, ReadsMegabyteBinaryLine) {
   EXPECT_TRUE(lines[1] == line) << "line of " << lines[1].size() << " bytes differs";
 }
 
-TEST(LineReader, AbsentFilesReadAsNoLines) {
+TEST(LineReaderTest, AbsentFilesReadAsNoLines) {
   test_support::TempDir dir;
   dir.write(".hidden.bas", "a\r\nb\r\n");
   std::filesystem::create_directory(dir.path() / "Folder.bas");
@@ -114,17 +114,7 @@ TEST(LineReader, AbsentFilesReadAsNoLines) {
   }
 }
 
-std::int32_t errorNumberOfRead(const std::string& path, LineList& lines) {
-  std::string header;
-  try {
-    utilities::gReadFileLines(path, lines, header);
-  } catch (const vb::VbError& failure) {
-    return failure.number();
-  }
-  return 0;
-}
-
-TEST(LineReader, UnreadableFileRaisesItsFileError) {
+TEST(LineReaderTest, UnreadableFileRaisesItsFileError) {
   test_support::TempDir dir;
   // Reading a process's memory at offset 0 fails with EIO, even for root.
   std::filesystem::create_symlink("/proc/self/mem", dir.path() / "mem.bas");
@@ -136,7 +126,8 @@ TEST(LineReader, UnreadableFileRaisesItsFileError) {
   }
   for (const auto& [path, number] : cases) {
     LineList lines{"", "kept"};
-    EXPECT_EQ(errorNumberOfRead(path, lines), number) << path;
+    std::string header;
+    EXPECT_EQ(test_support::raisedVbError([&] { utilities::gReadFileLines(path, lines, header); }), number) << path;
     EXPECT_EQ(lines, (LineList{"", "kept"})) << "list changed by a failed read of " << path;
     EXPECT_THROW(utilities::mnCountFileLines(path), vb::VbError) << path;
   }

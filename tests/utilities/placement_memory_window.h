@@ -25,7 +25,7 @@ class MemoryWindow : public utilities::PlaceableWindow {
   float screenWidth() const override { return 19200; }
   float screenHeight() const override { return 10800; }
   void move(float left, float top, float width, float height) override {
-    if (width < 0 || height < 0) throw vb::VbError(380, "Invalid property value");
+    if (width < 0 || height < 0) vb::raise(vb::err::InvalidPropertyValue);
     rect_ = {left, top, width, height};
   }
   const WindowRect& rect() const { return rect_; }

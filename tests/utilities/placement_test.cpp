@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "tests/diagnostics/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
 #include "tests/utilities/placement_memory_window.h"
 #include "utilities/placement.h"
@@ -31,7 +31,7 @@ struct GetMoveCase {
   int answer = diagnostics::msgbox::Abort;
 };
 
-TEST(Placement, GetMoveRestoresOrCentres) {
+TEST(PlacementTest, GetMoveRestoresOrCentres) {
   const GetMoveCase cases[] = {
       {"first run", {}, kDesign, kCentred, ""},
       {"stored", kPlacement, kDesign, {1200, 900, 8000, 5000}, ""},
@@ -79,7 +79,7 @@ struct SaveCase {
   Stored expected;  // the four keys afterwards
 };
 
-TEST(Placement, SaveWritesTheKeysUnlessMinimised) {
+TEST(PlacementTest, SaveWritesTheKeysUnlessMinimised) {
   const Stored earlier{{".Left", "1"}, {".Top", "2"}, {".Width", "3"}, {".Height", "4"}};
   const SaveCase cases[] = {
       {{1200, 900, 8000, 5000}, kPlacement},
@@ -101,7 +101,7 @@ TEST(Placement, SaveWritesTheKeysUnlessMinimised) {
   }
 }
 
-TEST(Placement, SaveWithoutAStoreIsReported) {
+TEST(PlacementTest, SaveWithoutAStoreIsReported) {
   test_support::ScriptedErrorHandler handler;
   platform::installSettingsStore(nullptr);
   test_support::MemoryWindow window(kDesign);

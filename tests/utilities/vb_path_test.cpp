@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(VbPath, MapsProjectSpellingToTheFileSystem) {
+TEST(VbPathTest, MapsProjectSpellingToTheFileSystem) {
   test_support::TempDir dir;
   dir.write("Forms/X_BlackLight.frm", "");
   dir.write("Café/Menu.frm", "");
@@ -33,7 +33,7 @@ TEST(VbPath, MapsProjectSpellingToTheFileSystem) {
     EXPECT_EQ(utilities::nativePath(dir.str() + "\\" + written).string(), (dir.path() / expected).string()) << written;
 }
 
-TEST(VbPath, DriveLetterPathStaysAsWritten) {
+TEST(VbPathTest, DriveLetterPathStaysAsWritten) {
   EXPECT_EQ(utilities::nativePath("C:\\Proj\\Forms\\a.frm").string(), "C:\\Proj\\Forms\\a.frm");
 }
 

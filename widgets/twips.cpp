@@ -1,11 +1,11 @@
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 #include <cmath>
 #include <limits>
 
 #include "runtime/vb_error.h"
 
-namespace main_window {
+namespace widgets {
 
 namespace {
 
@@ -31,4 +31,4 @@ float pixelsToTwips(int pixels, double logicalDpi) {
   return static_cast<float>(twips);
 }
 
-}  // namespace main_window
+}  // namespace widgets

@@ -1,4 +1,4 @@
-// The usage search: is a declared name used in one file of the project?
+// Analyser's usage search: is a declared name used in one file of the project?
 #include "diagnostics/error_trap.h"
 #include "engine/analyser.h"
 #include "engine/source_scanner.h"

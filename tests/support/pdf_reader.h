@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform_test {
+namespace test_support {
 
 // A line with its top and bottom in points from the top of its page.
 struct PdfLine {
@@ -26,4 +26,4 @@ std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf);
 // The document title that pdfinfo reports, empty when there is none.
 std::string readPdfTitle(const std::filesystem::path& pdf);
 
-}  // namespace platform_test
+}  // namespace test_support

@@ -1,27 +1,30 @@
-#include "tests/platform/pdf_reader.h"
+#include "tests/support/pdf_reader.h"
+
+#include <QProcess>
+#include <QString>
 
 #include <cmath>
-#include <cstdio>
 #include <regex>
 #include <sstream>
 #include <stdexcept>
 
-namespace platform_test {
+namespace test_support {
 
 namespace {
 
-std::string popplerOutput(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) throw std::runtime_error("cannot start " + command);
-  std::string output;
-  char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) output.append(chunk, n);
-  if (pclose(pipe) != 0) throw std::runtime_error("failed (poppler-utils installed?): " + command);
-  return output;
+// Started with an argument vector: the path never passes through a shell.
+std::string popplerOutput(const QString& program, const QStringList& arguments) {
+  QProcess poppler;
+  poppler.start(program, arguments);
+  if (!poppler.waitForFinished(60000) || poppler.exitStatus() != QProcess::NormalExit || poppler.exitCode() != 0)
+    throw std::runtime_error(program.toStdString() + " failed (poppler-utils installed?)");
+  return poppler.readAllStandardOutput().toStdString();
 }
 
 std::string pdftotextBoxes(const std::filesystem::path& pdf) {
-  return popplerOutput("pdftotext -q -bbox '" + pdf.string() + "' -");
+  return popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-bbox"),
+                                                     QString::fromStdString(pdf.string()), QStringLiteral("-")});
+}
 }
 
 void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
@@ -52,11 +55,11 @@ std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf) {
 
 std::string readPdfTitle(const std::filesystem::path& pdf) {
   static const std::regex titleLine(R"re(^Title: *(.*)$)re");
-  std::istringstream output(popplerOutput("pdfinfo '" + pdf.string() + "'"));
+  std::istringstream output(popplerOutput(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())}));
   std::smatch match;
   for (std::string line; std::getline(output, line);)
     if (std::regex_search(line, match, titleLine)) return match[1];
   return {};
 }
 
-}  // namespace platform_test
+}  // namespace test_support

@@ -3,14 +3,15 @@
 
 #include <QRect>
 
-#include "main_window/form_layout.h"
+#include "widgets/twips_rect.h"
 
 class QWidget;
 
-namespace main_window {
+namespace widgets {
 
 // The pixel rectangle of a rectangle in twips. Its edges are converted rather
-// than its size, so that controls that meet in twips meet on screen too.
+// than its size, so that controls that meet in twips meet on screen too; every
+// window places its controls through this one rule.
 QRect pixelRect(const TwipsRect& twips, const QWidget& widget);
 void setTwipsGeometry(QWidget& widget, const TwipsRect& twips);
 
@@ -22,4 +23,4 @@ float twipsY(int pixels, const QWidget& widget);
 int pixelsCoveringX(float twips, const QWidget& widget);
 int pixelsCoveringY(float twips, const QWidget& widget);
 
-}  // namespace main_window
+}  // namespace widgets

@@ -25,7 +25,7 @@ std::vector<std::string> sourceFilesOf(const std::string& projectText, bool& bEr
   return bError ? std::vector<std::string>{} : files;
 }
 
-TEST(ProjectReader, TakesFormAndModulePathsInOrderAndJoinsRelativeOnes) {
+TEST(AnalyserProjectReaderTest, TakesFormAndModulePathsInOrderAndJoinsRelativeOnes) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   const std::string folder = p.dir().str() + "/";
@@ -46,7 +46,7 @@ TEST(ProjectReader, TakesFormAndModulePathsInOrderAndJoinsRelativeOnes) {
   EXPECT_EQ(handler.boxCount(), 0u);
 }
 
-TEST(ProjectReader, ProjectPathWithoutFolderJoinsNothing) {
+TEST(AnalyserProjectReaderTest, ProjectPathWithoutFolderJoinsNothing) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   const std::filesystem::path previous = std::filesystem::current_path();
@@ -57,7 +57,7 @@ TEST(ProjectReader, ProjectPathWithoutFolderJoinsNothing) {
   EXPECT_EQ(files, std::vector<std::string>{"frmMain.frm"});
 }
 
-TEST(ProjectReader, ImpossibleEntriesAreReportedWithEachAnswer) {
+TEST(AnalyserProjectReaderTest, ImpossibleEntriesAreReportedWithEachAnswer) {
   struct Case {
     const char* line;
     int answer;
@@ -88,7 +88,7 @@ TEST(ProjectReader, ImpossibleEntriesAreReportedWithEachAnswer) {
   }
 }
 
-TEST(ProjectReader, ProjectOfMoreThan32767LinesOverflows) {
+TEST(AnalyserProjectReaderTest, ProjectOfMoreThan32767LinesOverflows) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
   std::string text;
@@ -101,7 +101,7 @@ TEST(ProjectReader, ProjectOfMoreThan32767LinesOverflows) {
   EXPECT_NE(handler.prompt(0).find("mnGetSourceFiles.5\r\n\r\nOverflow"), std::string::npos);
 }
 
-TEST(ProjectReader, EmptyLfOnlyAndBinaryProjectFiles) {
+TEST(AnalyserProjectReaderTest, EmptyLfOnlyAndBinaryProjectFiles) {
   static const char kBinaryBytes[] = "\0\0\0Form=x\r\n\xff\xfe\r\nForm=y.frm";
   const std::string kBinary(kBinaryBytes, sizeof kBinaryBytes - 1);
   test_support::ScriptedErrorHandler handler;

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace main_window {
+namespace widgets {
 
 class WidgetPlacement : public utilities::PlaceableWindow {
  public:
@@ -34,4 +34,4 @@ class WidgetPlacement : public utilities::PlaceableWindow {
   QWidget& window_;
 };
 
-}  // namespace main_window
+}  // namespace widgets

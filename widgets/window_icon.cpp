@@ -1,11 +1,11 @@
-#include "main_window/window_icon.h"
+#include "widgets/window_icon.h"
 
 #include <QPixmap>
 
 #include "resources/scopster_icon.xpm"
 
-namespace main_window {
+namespace widgets {
 
 QIcon scopsterIcon() { return QIcon(QPixmap(scopster_icon_xpm)); }
 
-}  // namespace main_window
+}  // namespace widgets

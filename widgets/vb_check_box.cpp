@@ -1,8 +1,8 @@
-#include "main_window/vb_check_box.h"
+#include "widgets/vb_check_box.h"
 
-#include "main_window/invalid_property.h"
+#include "runtime/vb_error.h"
 
-namespace main_window {
+namespace widgets {
 
 std::int16_t VbCheckBox::value() const {
   switch (checkState()) {
@@ -17,10 +17,10 @@ void VbCheckBox::setValue(std::int16_t value) {
     case 0: setCheckState(Qt::Unchecked); return;
     case 1: setCheckState(Qt::Checked); return;
     case 2: setCheckState(Qt::PartiallyChecked); return;  // turns tristate on by itself
-    default: raiseInvalidPropertyValue();
+    default: vb::raise(vb::err::InvalidPropertyValue);
   }
 }
 
 void VbCheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 
-}  // namespace main_window
+}  // namespace widgets

@@ -1,19 +1,19 @@
-#include "main_window/widget_placement.h"
+#include "widgets/widget_placement.h"
 
 #include <QScreen>
 #include <QWidget>
 
-#include "main_window/invalid_property.h"
-#include "main_window/twips_widget.h"
 #include "platform/qt/qt_text.h"
+#include "runtime/vb_error.h"
+#include "widgets/twips_widget.h"
 
-namespace main_window {
+namespace widgets {
 
 namespace {
 
 QRect screenGeometry(const QWidget& window) {
   const QScreen* screen = window.screen();
-  if (screen == nullptr) raiseInvalidPropertyValue();
+  if (screen == nullptr) vb::raise(vb::err::InvalidPropertyValue);
   return screen->geometry();
 }
 
@@ -37,7 +37,7 @@ float WidgetPlacement::height() const { return twipsY(window_.height(), window_)
 
 // A top-level widget's move places its frame.
 void WidgetPlacement::move(float left, float top, float width, float height) {
-  if (width < 0 || height < 0) raiseInvalidPropertyValue();
+  if (width < 0 || height < 0) vb::raise(vb::err::InvalidPropertyValue);
   const QRect place = pixelRect({left, top, width, height}, window_);
   window_.move(place.topLeft());
   window_.resize(place.size());
@@ -47,4 +47,4 @@ float WidgetPlacement::screenWidth() const { return twipsX(screenGeometry(window
 
 float WidgetPlacement::screenHeight() const { return twipsY(screenGeometry(window_).height(), window_); }
 
-}  // namespace main_window
+}  // namespace widgets

@@ -3,8 +3,8 @@
 
 #include <QIcon>
 
-namespace main_window {
+namespace widgets {
 
 QIcon scopsterIcon();
 
-}  // namespace main_window
+}  // namespace widgets

@@ -1,4 +1,4 @@
-// The project file reader: the form and module entries of a .vbp file.
+// Analyser's project file reader: the form and module entries of a .vbp file.
 #include <string_view>
 
 #include "diagnostics/error_trap.h"

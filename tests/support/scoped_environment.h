@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace platform_test {
+namespace test_support {
 
 class ScopedEnvironment {
  public:
@@ -30,4 +30,4 @@ class ScopedEnvironment {
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
-}  // namespace platform_test
+}  // namespace test_support

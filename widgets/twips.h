@@ -2,7 +2,7 @@
 // Twips (1/1440 inch) are the unit of every position and size we keep; pixels
 // exist only at the widget edge, at the screen's logical dpi.
 
-namespace main_window {
+namespace widgets {
 
 inline constexpr double kTwipsPerInch = 1440.0;
 
@@ -11,4 +11,4 @@ inline constexpr double kTwipsPerInch = 1440.0;
 int twipsToPixels(float twips, double logicalDpi);
 float pixelsToTwips(int pixels, double logicalDpi);
 
-}  // namespace main_window
+}  // namespace widgets

@@ -1,10 +1,10 @@
-#include "main_window/twips_widget.h"
+#include "widgets/twips_widget.h"
 
 #include <QWidget>
 
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
-namespace main_window {
+namespace widgets {
 
 namespace {
 
@@ -36,4 +36,4 @@ int pixelsCoveringX(float twips, const QWidget& widget) { return pixelsCovering(
 
 int pixelsCoveringY(float twips, const QWidget& widget) { return pixelsCovering(twips, widget.logicalDpiY()); }
 
-}  // namespace main_window
+}  // namespace widgets

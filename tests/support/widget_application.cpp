@@ -1,5 +1,6 @@
 // One offscreen widget application for the whole test program, with a user
-// locale that names a country code, as start-up and shut-down need one.
+// locale that names a country code, as the main window's start-up and
+// shut-down need one.
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,9 @@
 #include <cstdlib>
 #include <memory>
 
-// glibc keeps the LOCPATH list that every newlocale() builds; not ours to free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
-
 namespace {
 
-class GuiApplicationEnvironment : public ::testing::Environment {
+class WidgetApplication : public ::testing::Environment {
  public:
   void SetUp() override {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -30,12 +28,12 @@ class GuiApplicationEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[18] = "main_window_tests";
+  char name_[15] = "scopster_tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> application_;
 };
 
-[[maybe_unused]] ::testing::Environment* const kGuiApplication =
-    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new WidgetApplication);
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace main_window {
+namespace widgets {
 
 class VbCheckBox : public QCheckBox {
  public:
@@ -21,4 +21,4 @@ class VbCheckBox : public QCheckBox {
   void nextCheckState() override;
 };
 
-}  // namespace main_window
+}  // namespace widgets

@@ -1,0 +1,76 @@
+#include "main_window/window_run_view.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <utility>
+
+#include "platform/qt/qt_text.h"
+#include "runtime/vb_error.h"
+#include "widgets/vb_check_box.h"
+
+namespace main_window {
+
+WindowRunView::WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield)
+    : controls_(controls),
+      runTime_{controls.lblRunTime, {}},
+      sourceFile_{controls.lblSourceFile, {}},
+      publicName_{controls.lblPublic, {}},
+      searchFile_{controls.lblSearchFile, {}},
+      stopRequested_(stopRequested),
+      yield_(std::move(yield)) {}
+
+std::string WindowRunView::sourceText() const { return platform::cp1252FromQString(controls_.txtSource->text()); }
+
+void WindowRunView::setSourceText(std::string_view text) {
+  controls_.txtSource->setText(platform::qStringFromCp1252(text));
+}
+
+void WindowRunView::clearList() { controls_.lstText->clear(); }
+
+void WindowRunView::appendLine(std::string_view line) {
+  controls_.lstText->addItem(platform::qStringFromCp1252(line));
+}
+
+std::int32_t WindowRunView::listCount() const { return controls_.lstText->count(); }
+
+std::string WindowRunView::listLine(std::int32_t index) const {
+  return platform::cp1252FromQString(controls_.lstText->item(index)->text());
+}
+
+// -1 selects nothing; a line that does not exist is refused, as the list box
+// refuses it.
+void WindowRunView::setListIndex(std::int32_t index) {
+  if (index < -1 || index >= listCount()) vb::raise(vb::err::InvalidPropertyValue);
+  if (index == -1) controls_.lstText->clearSelection();
+  controls_.lstText->setCurrentRow(index);
+}
+
+std::int16_t WindowRunView::autoScrollValue() const { return controls_.chkAutoScroll->value(); }
+
+void WindowRunView::setCaption(ProgressLabel& label, std::string_view caption) {
+  if (label.caption == caption) return;
+  label.caption = caption;
+  label.label->setText(platform::qStringFromCp1252(caption));
+}
+
+void WindowRunView::setRunTimeCaption(std::string_view caption) { setCaption(runTime_, caption); }
+
+std::string WindowRunView::runTimeCaption() const { return runTime_.caption; }
+
+void WindowRunView::setProcessingVisible(bool visible) { controls_.lblProcessing->setHidden(!visible); }
+
+void WindowRunView::setSourceFileCaption(std::string_view caption) { setCaption(sourceFile_, caption); }
+
+void WindowRunView::setPublicCaption(std::string_view caption) { setCaption(publicName_, caption); }
+
+void WindowRunView::setSearchFileCaption(std::string_view caption) { setCaption(searchFile_, caption); }
+
+void WindowRunView::repaint() { controls_.window->repaint(); }
+
+void WindowRunView::yield() { yield_(); }
+
+bool WindowRunView::stopRequested() const { return stopRequested_; }
+
+}  // namespace main_window

@@ -1,0 +1,82 @@
+#pragma once
+// The main window as the analysis run sees it: the project path, the result
+// list, AutoScroll and the progress labels. Texts cross into the widgets as
+// UTF-8 and come back as Windows-1252 bytes.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/run_view.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace widgets {
+class VbCheckBox;
+}
+
+namespace main_window {
+
+// The window's controls the run reads and writes; the window owns them all.
+struct RunControls {
+  QWidget* window = nullptr;
+  QLineEdit* txtSource = nullptr;
+  QListWidget* lstText = nullptr;
+  widgets::VbCheckBox* chkAutoScroll = nullptr;
+  QLabel* lblRunTime = nullptr;
+  QLabel* lblProcessing = nullptr;
+  QLabel* lblSourceFile = nullptr;
+  QLabel* lblPublic = nullptr;
+  QLabel* lblSearchFile = nullptr;
+};
+
+class WindowRunView : public engine::RunView {
+ public:
+  // stopRequested is the window's flag, read on every check; yield lets the
+  // window's pending events run.
+  WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield);
+
+  std::string sourceText() const override;
+  void clearList() override;
+  void appendLine(std::string_view line) override;
+  std::int32_t listCount() const override;
+  // Raises Invalid property value (380) for a line that does not exist.
+  void setListIndex(std::int32_t index) override;
+  std::int16_t autoScrollValue() const override;
+  void setRunTimeCaption(std::string_view caption) override;
+  std::string runTimeCaption() const override;
+  void setProcessingVisible(bool visible) override;
+  void setSourceFileCaption(std::string_view caption) override;
+  void setPublicCaption(std::string_view caption) override;
+  void setSearchFileCaption(std::string_view caption) override;
+  void repaint() override;
+  void yield() override;
+  bool stopRequested() const override;
+
+  // What the window's own commands need besides the run.
+  void setSourceText(std::string_view text);
+  std::string listLine(std::int32_t index) const;
+
+ private:
+  // A progress label and the text it shows, so that an unchanged text costs
+  // nothing: the run sets them far more often than they change.
+  struct ProgressLabel {
+    QLabel* label = nullptr;
+    std::string caption;
+  };
+  static void setCaption(ProgressLabel& label, std::string_view caption);
+
+  RunControls controls_;
+  ProgressLabel runTime_;
+  ProgressLabel sourceFile_;
+  ProgressLabel publicName_;
+  ProgressLabel searchFile_;
+  const bool& stopRequested_;
+  std::function<void()> yield_;
+};
+
+}  // namespace main_window
