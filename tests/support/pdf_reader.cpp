@@ -25,7 +25,6 @@ std::string pdftotextBoxes(const std::filesystem::path& pdf) {
   return popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-bbox"),
                                                      QString::fromStdString(pdf.string()), QStringLiteral("-")});
 }
-}
 
 void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
   if (!page.lines.empty() && std::abs(page.lines.back().top - top) < 0.01) {
