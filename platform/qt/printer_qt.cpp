@@ -10,6 +10,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/application_info.h"
 #include "platform/qt/qt_text.h"
 #include "runtime/vb_error.h"
 
@@ -79,16 +80,19 @@ void QtPrinter::openDocumentIfClosed() {
 }
 
 std::unique_ptr<QPrinter> QtPrinter::makePrinter() const {
+  std::unique_ptr<QPrinter> printer;
   if (pdfFile_) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(qStringFromPath(*pdfFile_));
-    return printer;
+  } else {
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull()) vb::raise(vb::err::PrinterError);
+    printer = std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
+    if (!printer->isValid()) vb::raise(vb::err::PrinterError);
   }
-  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-  if (defaultPrinter.isNull()) vb::raise(vb::err::PrinterError);
-  auto printer = std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
-  if (!printer->isValid()) vb::raise(vb::err::PrinterError);
+  // The name the job carries in the print queue (and a PDF's title).
+  printer->setDocName(qStringFromCp1252(ApplicationInfo::kTitle));
   return printer;
 }
 

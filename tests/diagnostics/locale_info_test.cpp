@@ -30,8 +30,11 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
       {"en_US.UTF-8", "44", true, kRegionChanged, "1", "1"},
       {"en_GB.UTF-8", std::nullopt, false, "", "44", "44"},
       {"en_GB.UTF-8", "", false, "", "44", "44"},
-      {"C", "44", false, kQueryFailed, "", "44"},  // a failed query never overwrites
-      {"C", std::nullopt, false, kQueryFailed, "", std::nullopt},
+      {"C", std::nullopt, false, "", "C", "C"},  // no calling code is a region too
+      {"C", "C", false, "", "C", "C"},
+      {"en_GB.UTF-8", "C", true, kRegionChanged, "44", "44"},
+      {"xx_YY.UTF-8", "44", false, kQueryFailed, "", "44"},  // a failed query never overwrites
+      {"xx_YY.UTF-8", std::nullopt, false, kQueryFailed, "", std::nullopt},
   };
   test_support::ScopedEnvironment environment;
   diagnostics::gsMsgBoxTitle = "Scopster v0.916";

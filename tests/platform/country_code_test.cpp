@@ -21,7 +21,7 @@ void chooseUserLocale(test_support::ScopedEnvironment& environment, const Settin
   for (const auto& [name, value] : settings) environment.set(name, value);
 }
 
-TEST(CountryCodeTest, CallingCodeOfTheUserLocaleOrNothing) {
+TEST(CountryCodeTest, CallingCodeOfTheUserLocaleOrItsOwnCode) {
   const struct {
     Settings settings;
     std::string code;
@@ -31,9 +31,11 @@ TEST(CountryCodeTest, CallingCodeOfTheUserLocaleOrNothing) {
       {{{"LC_ALL", "de_DE.utf8"}}, "49"},
       {{{"LANG", "en_GB.UTF-8"}, {"LC_TELEPHONE", "de_DE.UTF-8"}}, "49"},
       {{{"LC_ALL", "en_US.UTF-8"}, {"LC_TELEPHONE", "de_DE.UTF-8"}}, "1"},
-      {{{"LC_ALL", "C"}}, ""},
-      {{{"LC_ALL", "C.UTF-8"}}, ""},
-      {{}, ""},
+      {{{"LC_ALL", "C"}}, "C"},
+      {{{"LC_ALL", "C.UTF-8"}}, "C"},
+      {{{"LC_ALL", "POSIX"}}, "C"},
+      {{}, "C"},
+      {{{"LANG", "en_GB.UTF-8"}, {"LC_TELEPHONE", "C"}}, "C"},
       {{{"LC_ALL", "xx_YY.UTF-8"}}, ""},
   };
   for (const auto& c : cases) {

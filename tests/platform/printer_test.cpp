@@ -64,6 +64,12 @@ TEST_F(PrinterTest, DocumentWithoutLinesIsStillAJob) {
   EXPECT_TRUE(pages[0].lines.empty());
 }
 
+TEST_F(PrinterTest, JobIsNamedAfterTheProgram) {
+  printer_.printLine("Line");
+  printer_.endDoc();
+  EXPECT_EQ(test_support::readPdfTitle(pdf_), "Scopster");
+}
+
 TEST_F(PrinterTest, NextDocumentStartsAfreshAtTheTop) {
   printer_.printLine("First document");
   printer_.printLine("more of the first");

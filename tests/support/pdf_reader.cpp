@@ -13,13 +13,17 @@ namespace test_support {
 namespace {
 
 // Started with an argument vector: the path never passes through a shell.
+std::string popplerOutput(const QString& program, const QStringList& arguments) {
+  QProcess poppler;
+  poppler.start(program, arguments);
+  if (!poppler.waitForFinished(60000) || poppler.exitStatus() != QProcess::NormalExit || poppler.exitCode() != 0)
+    throw std::runtime_error(program.toStdString() + " failed (poppler-utils installed?)");
+  return poppler.readAllStandardOutput().toStdString();
+}
+
 std::string pdftotextBoxes(const std::filesystem::path& pdf) {
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-q"), QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(60000) || pdftotext.exitStatus() != QProcess::NormalExit || pdftotext.exitCode() != 0)
-    throw std::runtime_error("pdftotext failed (poppler-utils installed?) on " + pdf.string());
-  return pdftotext.readAllStandardOutput().toStdString();
+  return popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-q"), QStringLiteral("-bbox"),
+                                                     QString::fromStdString(pdf.string()), QStringLiteral("-")});
 }
 
 void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
@@ -46,6 +50,15 @@ std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf) {
     }
   }
   return pages;
+}
+
+std::string readPdfTitle(const std::filesystem::path& pdf) {
+  static const std::regex titleLine(R"re(^Title: *(.*)$)re");
+  std::istringstream output(popplerOutput(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())}));
+  std::smatch match;
+  for (std::string line; std::getline(output, line);)
+    if (std::regex_search(line, match, titleLine)) return match[1];
+  return {};
 }
 
 }  // namespace test_support

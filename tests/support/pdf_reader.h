@@ -23,4 +23,7 @@ struct PdfPage {
 // make one line). Texts must not hold the markup characters & < >.
 std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf);
 
+// The document title that pdfinfo reports, empty when there is none.
+std::string readPdfTitle(const std::filesystem::path& pdf);
+
 }  // namespace test_support
