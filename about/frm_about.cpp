@@ -133,15 +133,20 @@ void frmAbout::createLinks() {
 
 void frmAbout::placeControls() {
   setFixedSize(widgets::pixelRect(kInnerArea, *this).size());
+  placeTwipsControls();
+  // The etched separator: grey, then white one pixel lower.
+  newLine("linLine1", 0x808080, 90, 3840, 2565, this);
+  newLine("Line1", 0xFFFFFF, 105, 3840, 2580, this);
+}
+
+// Again after load, when the captions it sets may need more room.
+void frmAbout::placeTwipsControls() {
   const std::pair<QWidget*, TwipsRect> places[] = {
       {imgICon_, kIcon},           {lblNameVersion_, kNameVersion}, {lblCopyright_, kCopyright},
       {lblCompanyInfo_, kCompanyInfo}, {lblEMailLbl_, kEMailLbl},   {lblEMail_, kEMail},
       {lblWebLbl_, kWebLbl},       {lblWebSite_, kWebSite},         {cmdQuillpost_, kQuillpost},
       {cmdSysInfo_, kSysInfo},     {chkSendBugReports_, kSendBugReports}, {lblDisclaimer_, kDisclaimer}};
   for (const auto& [control, twips] : places) widgets::setTwipsGeometry(*control, twips);
-  // The etched separator: grey, then white one pixel lower.
-  newLine("linLine1", 0x808080, 90, 3840, 2565, this);
-  newLine("Line1", 0xFFFFFF, 105, 3840, 2580, this);
 }
 
 void frmAbout::Form_Load() {
@@ -154,7 +159,8 @@ void frmAbout::Form_Load() {
   if (!trap.step(2, [&] { lblNameVersion_->setText(platform::qStringFromCp1252(diagnostics::gsProductVersion)); }))
     return;
   if (!trap.step(4, [&] { lblCompanyInfo_->setText(labelLines(msCompanyNameTelFaxMSN(bError))); })) return;
-  trap.step(5, [&] { chkSendBugReports_->setChecked(diagnostics::gnGetSendBugReports() == 1); });
+  if (!trap.step(5, [&] { chkSendBugReports_->setChecked(diagnostics::gnGetSendBugReports() == 1); })) return;
+  trap.step(6, [&] { placeTwipsControls(); });
 }
 
 std::string frmAbout::msCompanyNameTelFaxMSN(bool& bError) {

@@ -35,6 +35,7 @@ class frmAbout : public QDialog {
   void createControls();
   void createLinks();
   void placeControls();
+  void placeTwipsControls();
   void mStartSysInfo(bool& bError);
   std::string msCompanyNameTelFaxMSN(bool& bError);
 

@@ -1,6 +1,5 @@
 #include "about/splash.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,6 +10,7 @@
 #include <QScreen>
 #include <QString>
 
+#include <chrono>
 #include <string>
 
 #include "diagnostics/app_globals.h"
@@ -20,6 +20,7 @@
 #include "platform/qt/qt_text.h"
 #include "utilities/general.h"
 #include "widgets/twips_rect.h"
+#include "widgets/paint_wait.h"
 #include "widgets/twips_widget.h"
 
 namespace about {
@@ -32,6 +33,7 @@ using platform::ApplicationInfo;
 
 constexpr const char* kObjectName = "frmSplash";
 constexpr std::int16_t kPauseMilliseconds = 400;
+constexpr std::chrono::milliseconds kPaintWaitLimit{2000};
 constexpr const char* kWarning =
     "Warning: This programme may be harmful to management consultants and accountants";
 
@@ -69,11 +71,12 @@ QPixmap logoPixmap() {
   return pixmap;
 }
 
+// One line of text; a longer caption widens the label rather than wrapping
+// onto a line below its height.
 QLabel* newLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
   return label;
 }
 
@@ -98,6 +101,7 @@ void frmSplash::createControls() {
   lblComments_ = newLabel("lblComments", fra1_);
   lblComments_->setFont(normalFont(QStringLiteral("Arial"), 12));
   lblWarning_ = newLabel("lblWarning", fra1_);
+  lblWarning_->setWordWrap(true);  // two lines by design
   lblWarning_->setFont(normalFont(QStringLiteral("Arial Narrow"), 8.25));
   lblWarning_->setText(QString::fromLatin1(kWarning));
 }
@@ -130,11 +134,12 @@ void frmSplash::Form_Load() {
       }))
     return;
   // The pause below blocks the event loop, so the window must be on screen
-  // and painted before it starts.
+  // and painted before it starts. The wait is bounded: a window system that
+  // never shows the splash must not hold up the start.
   if (!trap.step(4, [&] {
+        placeControls();  // the captions set above may need more room
         show();
-        repaint();
-        QCoreApplication::processEvents();
+        widgets::waitUntilPainted(*this, kPaintWaitLimit);
       }))
     return;
   trap.step(5, [&] { utilities::gGPause(kPauseMilliseconds, bError); });

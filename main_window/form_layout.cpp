@@ -1,5 +1,6 @@
 #include "main_window/form_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -60,11 +61,18 @@ FormGeometry designGeometry() {
   return g;
 }
 
-ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeight) {
+ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeight, float minimumOuterWidth) {
   if (innerWidth == 0.0f) return {ResizeAction::Nothing, 0.0f};
-  if (outerWidth < kMinimumOuterWidth) return {ResizeAction::SetOuterWidth, kMinimumOuterWidth};
+  if (outerWidth < minimumOuterWidth) return {ResizeAction::SetOuterWidth, minimumOuterWidth};
   if (outerHeight < kMinimumOuterHeight) return {ResizeAction::SetOuterHeight, kMinimumOuterHeight};
   return {ResizeAction::Layout, 0.0f};
+}
+
+// Rows 2 and 5 make lblRunTime's width the inner width less the list's two
+// margins, the button with its inset, the label's left and its own inset.
+float minimumOuterWidth(const FormGeometry& g, float runTimeWidth, float frame) {
+  const float inner = runTimeWidth + g.lstText.left + g.cmdAnalyse.width + kButtonInset + g.lblRunTime.left + kButtonInset;
+  return std::max(kMinimumOuterWidth, inner + frame);
 }
 
 void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,

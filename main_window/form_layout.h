@@ -30,7 +30,14 @@ struct ResizeDecision {
 
 // Minimised: nothing. Too small: raise one dimension (width first) and let the
 // resize event that follows go on. Otherwise lay out.
-ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeight);
+ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeight,
+                            float minimumOuterWidth = kMinimumOuterWidth);
+
+// The least outer width at which the layout gives lblRunTime runTimeWidth:
+// kMinimumOuterWidth, or more where the run-time caption needs more room in
+// the current font than the design gave it. frame is the outer width less
+// the inner width.
+float minimumOuterWidth(const FormGeometry& g, float runTimeWidth, float frame);
 
 // The list can only show whole lines, so it may take less height than asked;
 // this maps the asked height to the height it actually takes.

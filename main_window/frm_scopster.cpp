@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +24,9 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
 #include "diagnostics/locale_info.h"
+#include "main_window/list_copy.h"
 #include "main_window/recent_file_menu.h"
+#include "main_window/result_list.h"
 #include "main_window/text_box_events.h"
 #include "main_window/window_run_view.h"
 #include "platform/qt/qt_text.h"
@@ -36,6 +39,7 @@
 #include "utilities/placement.h"
 #include "utilities/print_byline.h"
 #include "widgets/twips_widget.h"
+#include "widgets/eliding_label.h"
 #include "widgets/vb_check_box.h"
 #include "widgets/window_icon.h"
 
@@ -63,12 +67,15 @@ Widget* newControl(QWidget* parent, const char* name) {
   return control;
 }
 
-// Run texts are paths and code lines, never markup.
-QLabel* newProgressLabel(QWidget* parent, const char* name) {
-  QLabel* label = newControl<QLabel>(parent, name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
+// Run texts are paths and code lines, never markup; a long one keeps both
+// ends in view.
+QLabel* newProgressLabel(QWidget* parent, const char* name) { return newControl<widgets::ElidingLabel>(parent, name); }
+
+// The widest caption the run gives lblRunTime: counts are 16-bit.
+constexpr const char* kWidestRunTimeCaption = "Run Time: 00:00:00  File: 32767/32767";
+
+// The room the design leaves between lblProcessing and lblSourceFile.
+constexpr float kProcessingGap = 105;
 
 QMenu* newMenu(QMenuBar* bar, const char* name, const char* caption) {
   QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
@@ -146,10 +153,12 @@ void frmScopster::createControls() {
   txtSource_ = newControl<QLineEdit>(client, "txtSource");
   txtSource_->setToolTip(QStringLiteral("Double click to browse"));
   lblSource_->setBuddy(txtSource_);
-  lstText_ = newControl<QListWidget>(client, "lstText");
+  lstText_ = newControl<ResultList>(client, "lstText");
   lstText_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstText_->setUniformItemSizes(true);  // keeps appending fast on long results
-  lblRunTime_ = newProgressLabel(client, "lblRunTime");
+  addListCopy(*lstText_);
+  lblRunTime_ = newControl<QLabel>(client, "lblRunTime");
+  lblRunTime_->setTextFormat(Qt::PlainText);
   lblSourceFile_ = newProgressLabel(client, "lblSourceFile");
   lblSearchFile_ = newProgressLabel(client, "lblSearchFile");
   lblPublic_ = newProgressLabel(client, "lblPublic");
@@ -222,6 +231,27 @@ std::array<frmScopster::ControlPlace, kLayoutRowCount + 1> frmScopster::controlP
 
 void frmScopster::placeControl(const ControlPlace& place) {
   widgets::setTwipsGeometry(*place.widget, geometry_.*place.rect);
+  if (place.widget == lblSourceFile_) keepSourceFileClearOfProcessing();
+}
+
+// "Processing:" may need more room than the design gave it; the file name
+// beside it then starts later rather than under it.
+void frmScopster::keepSourceFileClearOfProcessing() {
+  const int clearLeft = lblProcessing_->geometry().right() + 1 + widgets::pixelsCoveringX(kProcessingGap, *this);
+  QRect label = lblSourceFile_->geometry();
+  if (label.left() < clearLeft) label.setLeft(clearLeft);
+  lblSourceFile_->setGeometry(label);
+}
+
+// The run-time caption is laid out for the widest one it can show, so that
+// the file counter is never cut off or hidden under the Analyse button.
+float frmScopster::minimumOuterWidth() const {
+  const QFontMetrics metrics = lblRunTime_->fontMetrics();
+  const QMargins margins = lblRunTime_->contentsMargins();
+  const int pixels = metrics.horizontalAdvance(QString::fromLatin1(kWidestRunTimeCaption)) + margins.left() +
+                     margins.right() + 2 * lblRunTime_->frameWidth();
+  const float frame = widgets::twipsX(frameGeometry().width() - centralWidget()->width(), *this);
+  return main_window::minimumOuterWidth(geometry_, widgets::twipsX(pixels + 1, *this), frame);
 }
 
 // The design's client area below the menu bar.
@@ -298,7 +328,7 @@ void frmScopster::Form_Resize() {
         innerHeight = widgets::twipsY(client.height(), client);
         const QRect outer = frameGeometry();
         decision = decideResize(innerWidth, widgets::twipsX(outer.width(), *this),
-                                widgets::twipsY(outer.height(), *this));
+                                widgets::twipsY(outer.height(), *this), minimumOuterWidth());
       }))
     return;
   switch (decision.action) {

@@ -25,7 +25,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 
@@ -40,6 +39,7 @@ class VbCheckBox;
 namespace main_window {
 
 class RecentFileMenu;
+class ResultList;
 class WindowRunView;
 
 inline constexpr std::string_view kFormName = "frmScopster";
@@ -84,6 +84,8 @@ class frmScopster : public QMainWindow {
   void setDesignSize();
   std::array<ControlPlace, kLayoutRowCount + 1> controlPlaces() const;
   void placeControl(const ControlPlace& place);
+  void keepSourceFileClearOfProcessing();
+  float minimumOuterWidth() const;
 
   void startUp(QPointer<about::frmSplash>& splash, bool& bError);
   void finishStartUp(QPointer<about::frmSplash>& splash, bool& bError);
@@ -119,7 +121,7 @@ class frmScopster : public QMainWindow {
   QPushButton* cmdAnalyse_ = nullptr;
   QLabel* lblSource_ = nullptr;
   QLineEdit* txtSource_ = nullptr;
-  QListWidget* lstText_ = nullptr;
+  ResultList* lstText_ = nullptr;
   QLabel* lblRunTime_ = nullptr;
   QLabel* lblSourceFile_ = nullptr;
   QLabel* lblSearchFile_ = nullptr;

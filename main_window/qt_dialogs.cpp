@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/qt_text.h"
@@ -18,26 +21,22 @@ namespace main_window {
 
 namespace {
 
-using Button = QMessageBox::StandardButton;
-
 constexpr int kDefaultButtonMask = 0x300;
 constexpr int kDefaultButtonUnit = 0x100;
 constexpr int kIconMask = 0x70;
 
-// The buttons in the order the box shows them (a default button counts in
-// this order) and the one that Escape and the close box give.
+// The buttons left to right, and the one that Escape and the close box give.
 struct ButtonSet {
-  std::vector<Button> buttons;
-  Button escape;
+  std::vector<MessageBoxButton> buttons;
+  std::size_t escape;
 };
 
 ButtonSet buttonSet(int style) {
   namespace mb = diagnostics::msgbox;
   switch (style & mb::ButtonMask) {
-    case mb::OkOnly: return {{QMessageBox::Ok}, QMessageBox::Ok};
-    case mb::AbortRetryIgnore:
-      return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}, QMessageBox::Abort};
-    case mb::YesNo: return {{QMessageBox::Yes, QMessageBox::No}, QMessageBox::No};
+    case mb::OkOnly: return {{{"OK", mb::Ok}}, 0};
+    case mb::AbortRetryIgnore: return {{{"&Abort", mb::Abort}, {"&Retry", mb::Retry}, {"&Ignore", mb::Ignore}}, 0};
+    case mb::YesNo: return {{{"&Yes", mb::Yes}, {"&No", mb::No}}, 1};
     default: vb::raise(vb::err::InvalidProcedureCall);
   }
 }
@@ -50,12 +49,6 @@ QMessageBox::Icon iconOf(int style) {
   }
 }
 
-// A default button past the last one falls back to the first.
-Button defaultOf(int style, const ButtonSet& set) {
-  const auto index = static_cast<std::size_t>((style & kDefaultButtonMask) / kDefaultButtonUnit);
-  return index < set.buttons.size() ? set.buttons[index] : set.buttons.front();
-}
-
 // Qt lists the files matching the last parenthesised group of an entry, so a
 // description that already ends with its patterns is taken as it is.
 QString filterEntry(const QString& description, QString patterns) {
@@ -66,23 +59,10 @@ QString filterEntry(const QString& description, QString patterns) {
 }  // namespace
 
 MessageBoxShape messageBoxShape(int style) {
-  const ButtonSet set = buttonSet(style);
-  QMessageBox::StandardButtons buttons;
-  for (const Button button : set.buttons) buttons |= button;
-  return {buttons, defaultOf(style, set), set.escape, iconOf(style)};
-}
-
-int messageBoxAnswer(QMessageBox::StandardButton clicked) {
-  namespace mb = diagnostics::msgbox;
-  switch (clicked) {
-    case QMessageBox::Ok: return mb::Ok;
-    case QMessageBox::Abort: return mb::Abort;
-    case QMessageBox::Retry: return mb::Retry;
-    case QMessageBox::Ignore: return mb::Ignore;
-    case QMessageBox::Yes: return mb::Yes;
-    case QMessageBox::No: return mb::No;
-    default: vb::raise(vb::err::InvalidProcedureCall);
-  }
+  ButtonSet set = buttonSet(style);
+  const auto requested = static_cast<std::size_t>((style & kDefaultButtonMask) / kDefaultButtonUnit);
+  const std::size_t defaultButton = requested < set.buttons.size() ? requested : 0;
+  return {std::move(set.buttons), defaultButton, set.escape, iconOf(style)};
 }
 
 QString messageBoxText(std::string_view prompt) {
@@ -105,16 +85,24 @@ QWidget* QtDialogs::dialogParent() const {
   return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 
+// The buttons are our own, all of one role: the button box keeps the order
+// of one role as added, where it would sort standard buttons into the
+// desktop's order (Retry | Ignore | Abort on some).
 int QtDialogs::messageBox(std::string_view prompt, int style, std::string_view title) {
   const MessageBoxShape shape = messageBoxShape(style);
-  QMessageBox box(shape.icon, platform::qStringFromCp1252(title), messageBoxText(prompt),
-                  shape.buttons, dialogParent());
+  QMessageBox box(shape.icon, platform::qStringFromCp1252(title), messageBoxText(prompt), QMessageBox::NoButton,
+                  dialogParent());
   box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(shape.defaultButton);
-  box.setEscapeButton(shape.escapeButton);
+  std::vector<QPushButton*> buttons;
+  for (const MessageBoxButton& button : shape.buttons)
+    buttons.push_back(box.addButton(QString::fromLatin1(button.caption), QMessageBox::ActionRole));
+  box.setDefaultButton(buttons[shape.defaultButton]);
+  box.setEscapeButton(buttons[shape.escapeButton]);
   box.exec();
-  QAbstractButton* clicked = box.clickedButton();
-  return messageBoxAnswer(clicked ? box.standardButton(clicked) : shape.escapeButton);
+  const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  const std::size_t index = clicked == buttons.end() ? shape.escapeButton
+                                                      : static_cast<std::size_t>(clicked - buttons.begin());
+  return shape.buttons[index].answer;
 }
 
 std::string QtDialogs::openFile(const diagnostics::FileOpenRequest& request) {

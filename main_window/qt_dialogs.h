@@ -7,8 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "diagnostics/dialogs.h"
 
@@ -21,13 +23,20 @@ namespace ofn {
 inline constexpr int FileMustExist = 0x1000;
 }  // namespace ofn
 
-// What a message box style asks for.
+// One button of a message box: its caption and the VB answer it gives.
+struct MessageBoxButton {
+  const char* caption;
+  int answer;
+};
+
+// What a message box style asks for. The buttons are in the order the box
+// shows them, left to right, whatever the desktop's usual order is.
 struct MessageBoxShape {
-  QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton defaultButton;
+  std::vector<MessageBoxButton> buttons;
+  std::size_t defaultButton;
   // What Escape and the close box give, so that every way out is an answer
   // of the style's own set.
-  QMessageBox::StandardButton escapeButton;
+  std::size_t escapeButton;
   QMessageBox::Icon icon;
 };
 
@@ -35,8 +44,6 @@ struct MessageBoxShape {
 // button sets and icons raise Invalid procedure call (5). A default button
 // that the set does not have falls back to the first.
 MessageBoxShape messageBoxShape(int style);
-// The VB answer (msgbox::Ok ... No) for the button that closed the box.
-int messageBoxAnswer(QMessageBox::StandardButton clicked);
 // CR LF (or a lone CR) ends a line.
 QString messageBoxText(std::string_view prompt);
 // "Description|pattern|..." to Qt's "Description (pattern);;...", with the

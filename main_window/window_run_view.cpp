@@ -2,10 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include <utility>
 
+#include "main_window/result_list.h"
 #include "platform/qt/qt_text.h"
 #include "runtime/vb_error.h"
 #include "widgets/vb_check_box.h"
@@ -67,9 +67,15 @@ void WindowRunView::setPublicCaption(std::string_view caption) { setCaption(publ
 
 void WindowRunView::setSearchFileCaption(std::string_view caption) { setCaption(searchFile_, caption); }
 
-void WindowRunView::repaint() { controls_.window->repaint(); }
+void WindowRunView::repaint() {
+  controls_.lstText->layOutNewRows();
+  controls_.window->repaint();
+}
 
-void WindowRunView::yield() { yield_(); }
+void WindowRunView::yield() {
+  controls_.lstText->layOutNewRows();
+  yield_();
+}
 
 bool WindowRunView::stopRequested() const { return stopRequested_; }
 

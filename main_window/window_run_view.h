@@ -12,7 +12,6 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QWidget;
 
 namespace widgets {
@@ -21,11 +20,13 @@ class VbCheckBox;
 
 namespace main_window {
 
+class ResultList;
+
 // The window's controls the run reads and writes; the window owns them all.
 struct RunControls {
   QWidget* window = nullptr;
   QLineEdit* txtSource = nullptr;
-  QListWidget* lstText = nullptr;
+  ResultList* lstText = nullptr;
   widgets::VbCheckBox* chkAutoScroll = nullptr;
   QLabel* lblRunTime = nullptr;
   QLabel* lblProcessing = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "widgets/caption_fit.h"
 #include "widgets/twips.h"
 
 namespace widgets {
@@ -26,7 +27,9 @@ QRect pixelRect(const TwipsRect& twips, const QWidget& widget) {
   return {left, top, right - left, bottom - top};
 }
 
-void setTwipsGeometry(QWidget& widget, const TwipsRect& twips) { widget.setGeometry(pixelRect(twips, widget)); }
+void setTwipsGeometry(QWidget& widget, const TwipsRect& twips) {
+  widget.setGeometry(fitCaption(widget, pixelRect(twips, widget)));
+}
 
 float twipsX(int pixels, const QWidget& widget) { return pixelsToTwips(pixels, widget.logicalDpiX()); }
 

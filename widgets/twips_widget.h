@@ -13,6 +13,8 @@ namespace widgets {
 // than its size, so that controls that meet in twips meet on screen too; every
 // window places its controls through this one rule.
 QRect pixelRect(const TwipsRect& twips, const QWidget& widget);
+// Places widget at pixelRect(twips), grown where its caption needs more room
+// in the current font (caption_fit.h).
 void setTwipsGeometry(QWidget& widget, const TwipsRect& twips);
 
 float twipsX(int pixels, const QWidget& widget);

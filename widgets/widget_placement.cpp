@@ -11,6 +11,11 @@ namespace widgets {
 
 namespace {
 
+// Where Windows puts a maximised window: its 4-pixel border hangs off the
+// screen's corner. The next start refuses such a place and opens the window
+// centred at its design size, not over the whole screen.
+constexpr float kMaximisedPosition = -60.0F;
+
 QRect screenGeometry(const QWidget& window) {
   const QScreen* screen = window.screen();
   if (screen == nullptr) vb::raise(vb::err::InvalidPropertyValue);
@@ -23,11 +28,13 @@ std::string WidgetPlacement::name() const { return platform::cp1252FromQString(w
 
 float WidgetPlacement::left() const {
   if (window_.isMinimized()) return utilities::kMinimisedPosition;
+  if (window_.isMaximized()) return kMaximisedPosition;
   return twipsX(window_.frameGeometry().x(), window_);
 }
 
 float WidgetPlacement::top() const {
   if (window_.isMinimized()) return utilities::kMinimisedPosition;
+  if (window_.isMaximized()) return kMaximisedPosition;
   return twipsY(window_.frameGeometry().y(), window_);
 }
 

@@ -20,7 +20,9 @@ class WidgetPlacement : public utilities::PlaceableWindow {
   // The widget's objectName.
   std::string name() const override;
   // A minimised window reports the position the placement routines know as
-  // "minimised", so that its place is not stored.
+  // "minimised", so that its place is not stored; a maximised one reports
+  // the slightly negative place Windows gives it, which is stored but
+  // refused at the next start.
   float left() const override;
   float top() const override;
   float width() const override;

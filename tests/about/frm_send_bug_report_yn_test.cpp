@@ -79,7 +79,7 @@ TEST_F(SendBugReportYNTest, ControlsTooltipsSeparatorAndTabOrder) {
   };
   for (const Place& place : {Place{"imgICon", {8, 8, 32, 32}}, Place{"lblLabel", {56, 16, 217, 17}},
                              Place{"cmdYes", {64, 48, 73, 25}}, Place{"cmdNo", {160, 48, 73, 25}},
-                             Place{"chkDontAskMeAgain", {176, 104, 113, 17}}, Place{"linLine1", {16, 95, 274, 1}},
+                             Place{"chkDontAskMeAgain", {176, 104, 113, 18}}, Place{"linLine1", {16, 95, 274, 1}},
                              Place{"Line1", {16, 96, 271, 1}}}) {
     EXPECT_EQ(control<QWidget>(dialog, place.name).geometry(), place.pixels) << place.name;
   }

@@ -37,7 +37,7 @@ TEST(SplashTest, ControlsAreNamedPlacedInTheFrameAndSetInTheirFonts) {
       {"lblProductName", {194, 32, 135, 22}, "Arial", 14.25, ""},
       {"lblCopyright", {176, 56, 153, 17}, nullptr, 0, "Copyright (C) Ombry"},
       {"lblComments", {240, 96, 91, 18}, "Arial", 12, ""},
-      {"lblWarning", {16, 144, 321, 29}, "Arial Narrow", 8.25,
+      {"lblWarning", {16, 144, 321, 31}, "Arial Narrow", 8.25,  // two lines of the face it gets
        "Warning: This programme may be harmful to management consultants and accountants"},
   };
   for (const auto& c : controls) {

@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 #include "platform/application_info.h"
 #include "tests/main_window/window_fixture.h"
@@ -105,6 +109,37 @@ TEST_F(FrmScopsterCommandsTest, RecentCaptionTooShortForItsPrefixIsReportedAndCh
   ASSERT_EQ(errors.boxCount(), 1u);
   EXPECT_NE(errors.log().find("frmScopster.mnuFileLastFile_Click.1"), std::string::npos);
   EXPECT_NE(errors.log().find("ErrNo: 5 "), std::string::npos);
+}
+
+TEST_F(FrmScopsterCommandsTest, CtrlCAndTheListsContextMenuCopyTheSelectedLineOrAll) {
+  newWindow();
+  showActive(*window);
+  for (const char* line : {"C:\\P.vbp", "    C:\\a.bas", "        Public X As Long", "        Unused", ""})
+    addListLine(line);
+  QListWidget& results = list();
+  results.setFocus();
+  const auto copied = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+  const auto contextItem = [&](const char* name) {
+    EXPECT_EQ(results.contextMenuPolicy(), Qt::ActionsContextMenu);
+    for (QAction* item : results.actions())
+      if (item->objectName() == name) return item;
+    throw std::runtime_error(std::string("no context item ") + name);
+  };
+
+  results.setCurrentRow(2);
+  QTest::keyClick(&results, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copied(), "        Public X As Long");
+  results.setCurrentRow(1);
+  contextItem("listCopy")->trigger();
+  EXPECT_EQ(copied(), "    C:\\a.bas");
+  contextItem("listCopyAll")->trigger();
+  EXPECT_EQ(copied(), "C:\\P.vbp\n    C:\\a.bas\n        Public X As Long\n        Unused\n\n");
+  results.clearSelection();
+  contextItem("listCopy")->trigger();
+  EXPECT_EQ(copied(), "");
+  EXPECT_EQ(contextItem("listCopy")->text(), "&Copy");
+  EXPECT_EQ(contextItem("listCopyAll")->text(), "Copy &All");
+  EXPECT_EQ(errors.boxCount(), 0u);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <QFont>
+#include <QLabel>
 #include <QTest>
 
 #include <string>
@@ -42,6 +44,10 @@ TEST_F(FrmScopsterLayoutTest, ResizingMovesTheControlsToTheirNewPlaces) {
 
 TEST_F(FrmScopsterLayoutTest, TooSmallIsRaisedToTheMinimumWidthFirstThenHeight) {
   showNewWindow();
+  // A font in which the run-time caption fits the design minimum.
+  QFont small = control<QLabel>("lblRunTime").font();
+  small.setPixelSize(5);
+  control<QLabel>("lblRunTime").setFont(small);
   // 4800 x 4000 twips: 320 pixels, and the 267 that first cover 4000.
   struct Case {
     QSize asked;
@@ -52,6 +58,31 @@ TEST_F(FrmScopsterLayoutTest, TooSmallIsRaisedToTheMinimumWidthFirstThenHeight) 
     resizeOuter(c.asked.width(), c.asked.height());
     EXPECT_EQ(window->frameGeometry().size(), c.outer) << c.asked.width() << "x" << c.asked.height();
     EXPECT_EQ(listRightMargin(), 16) << "laid out for the final size";
+  }
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+// Wider fonts raise the minimum width until the widest run-time caption fits
+// beside the Analyse button.
+TEST_F(FrmScopsterLayoutTest, TheMinimumWidthLeavesRoomForTheWidestRunTimeCaption) {
+  showNewWindow();
+  auto& runTime = control<QLabel>("lblRunTime");
+  const QString widest = QStringLiteral("Run Time: 00:00:00  File: 32767/32767");
+  struct Case {
+    int pixelSize;
+    bool raised;
+  };
+  for (const Case c : {Case{5, false}, Case{12, true}, Case{16, true}}) {
+    QFont font = runTime.font();
+    font.setPixelSize(c.pixelSize);
+    runTime.setFont(font);
+    resizeOuter(200, 200);
+    const int outer = window->frameGeometry().width();
+    EXPECT_EQ(outer > 320, c.raised) << c.pixelSize;
+    EXPECT_GE(runTime.width(), runTime.fontMetrics().horizontalAdvance(widest)) << c.pixelSize;
+    EXPECT_LT(runTime.geometry().right(), control<QWidget>("cmdAnalyse").x()) << c.pixelSize;
+    resizeOuter(outer - 1, 300);
+    EXPECT_EQ(window->frameGeometry().width(), outer) << "nothing narrower " << c.pixelSize;
   }
   EXPECT_EQ(errors.boxCount(), 0u);
 }

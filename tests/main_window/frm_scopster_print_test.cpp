@@ -3,6 +3,8 @@
 #include <regex>
 
 #include "diagnostics/app_globals.h"
+#include "diagnostics/dialogs.h"
+#include "runtime/vb_error.h"
 #include "main_window/default_printer.h"
 #include "tests/main_window/window_fixture.h"
 #include "tests/support/pdf_reader.h"
@@ -58,6 +60,28 @@ TEST_F(FrmScopsterPrintTest, PrintWithoutADefaultPrinterIsReportedOnce) {
   ASSERT_EQ(errors.boxCount(), 1u);
   EXPECT_NE(errors.log().find("frmScopster.mnuFilePrint_Click.1"), std::string::npos);
   EXPECT_NE(errors.log().find("ErrNo: 482  Printer error"), std::string::npos);
+}
+
+// Each line meets the failed printer again; Ignore goes on to the next line
+// and its box, Abort ends the printing at once.
+TEST_F(FrmScopsterPrintTest, AfterAFailedPrinterEachLineAsksAgainUntilAbort) {
+  namespace mb = diagnostics::msgbox;
+  struct Case {
+    std::vector<int> answers;  // then Abort
+    std::size_t boxes;
+  };
+  const Case cases[] = {{{}, 1}, {{mb::Ignore}, 2}, {{mb::Ignore, mb::Ignore, mb::Ignore}, 4}};
+  for (const Case& c : cases) {
+    main_window::WindowOptions given = options();
+    given.printer = []() -> std::unique_ptr<platform::Printer> { vb::raise(vb::err::PrinterError); };
+    newWindow(std::move(given));
+    for (const char* line : {"one", "two", "three", "four", "five", "six"}) addListLine(line);
+    const std::size_t before = errors.boxCount();
+    for (const int answer : c.answers) errors.dialogs().queueAnswer(answer);
+    action("mnuFilePrint").trigger();
+    EXPECT_EQ(errors.boxCount() - before, c.boxes) << c.answers.size();
+  }
+  EXPECT_FALSE(std::filesystem::exists(pdf()));
 }
 
 }  // namespace

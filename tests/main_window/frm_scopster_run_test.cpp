@@ -1,8 +1,11 @@
+#include <QImage>
 #include <QLabel>
+#include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <regex>
 
@@ -108,6 +111,40 @@ TEST_F(FrmScopsterRunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARu
   autoScroll().setValue(0);
   autoScroll().click();
   EXPECT_EQ(list().currentRow(), 3);
+  EXPECT_EQ(errors.boxCount(), 0u);
+}
+
+// Pixels darker than the list's background, in one band of its viewport.
+int inkIn(const QImage& image, int top, int bottom) {
+  int ink = 0;
+  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) ++ink;
+  return ink;
+}
+
+// What a user sees mid-run: the project line at the top and the rows that
+// have arrived, painted as they arrive rather than at the end.
+TEST_F(FrmScopsterRunTest, ResultsArePaintedWhileTheRunGoesOn) {
+  const std::string path = unusedDeclarations(400);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  std::vector<int> topInk;
+  std::vector<int> allInk;
+  for (const int lines : {9, 41, 201}) {
+    whenListReaches(lines, [&] {
+      const QImage shot = list().viewport()->grab().toImage();
+      const int rowHeight = list().fontMetrics().height();
+      topInk.push_back(inkIn(shot, 0, rowHeight));
+      allInk.push_back(inkIn(shot, 0, shot.height()));
+    });
+  }
+  analyse(path);
+  ASSERT_EQ(topInk.size(), 3u);
+  for (std::size_t i = 0; i < topInk.size(); ++i) {
+    EXPECT_GT(topInk[i], 20) << "project line not painted, grab " << i;
+    EXPECT_GT(allInk[i], topInk[i] + 20) << "result rows not painted, grab " << i;
+  }
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -61,10 +62,24 @@ void whenModalOpens(std::function<void(QWidget*)> action) {
   poll->start();
 }
 
-TEST(QtDialogsTest, ErrorBoxAnswersWithTheButtonAndAbortWhenEscaped) {
+// The box's push buttons, left to right as shown.
+QList<QPushButton*> buttonsLeftToRight(QMessageBox* box) {
+  QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
+  std::sort(buttons.begin(), buttons.end(), [box](QPushButton* a, QPushButton* b) {
+    return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+  });
+  return buttons;
+}
+
+TEST(QtDialogsTest, ErrorBoxShowsAbortRetryIgnoreInOrderAndAnswersWithTheButtonOrAbortWhenEscaped) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  const auto press = [](int position) {
+    return [position](QMessageBox* box) { buttonsLeftToRight(box).at(position)->click(); };
+  };
   const std::pair<std::function<void(QMessageBox*)>, int> cases[] = {
-      {[](QMessageBox* box) { box->button(QMessageBox::Ignore)->click(); }, mb::Ignore},
+      {press(0), mb::Abort},
+      {press(1), mb::Retry},
+      {press(2), mb::Ignore},
       {[&](QMessageBox* box) { QApplication::sendEvent(box, &escape); }, mb::Abort},
       {[](QMessageBox* box) { box->close(); }, mb::Abort},
   };
@@ -74,10 +89,40 @@ TEST(QtDialogsTest, ErrorBoxAnswersWithTheButtonAndAbortWhenEscaped) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       if (box == nullptr) return static_cast<void>(modal->close());
       seen << box->windowTitle() << box->text() << box->defaultButton()->text();
+      for (const QPushButton* button : buttonsLeftToRight(box)) seen << button->text();
       leave(box);
     });
     EXPECT_EQ(QtDialogs().messageBox("Source: a.b.3\r\n\r\nOverflow", 306, "Error!"), answer);
-    EXPECT_EQ(seen, (QStringList{"Error!", "Source: a.b.3\n\nOverflow", "Retry"}));
+    EXPECT_EQ(seen, (QStringList{"Error!", "Source: a.b.3\n\nOverflow", "&Retry", "&Abort", "&Retry", "&Ignore"}));
+  }
+}
+
+TEST(QtDialogsTest, OtherBoxesKeepTheirButtonsDefaultAndWayOut) {
+  struct Case {
+    int style;
+    QStringList buttons;
+    QString defaultButton;
+    int escaped;
+  };
+  const Case cases[] = {
+      {48, {"OK"}, "OK", mb::Ok},
+      {mb::YesNo, {"&Yes", "&No"}, "&Yes", mb::No},
+      {mb::YesNo + mb::DefaultButton2, {"&Yes", "&No"}, "&No", mb::No},
+      {mb::AbortRetryIgnore + 0x300, {"&Abort", "&Retry", "&Ignore"}, "&Abort", mb::Abort},  // no fourth button
+  };
+  for (const Case& c : cases) {
+    QStringList buttons;
+    QString defaultButton;
+    whenModalOpens([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return static_cast<void>(modal->close());
+      for (const QPushButton* button : buttonsLeftToRight(box)) buttons << button->text();
+      defaultButton = box->defaultButton()->text();
+      box->close();
+    });
+    EXPECT_EQ(QtDialogs().messageBox("Prompt", c.style, "Title"), c.escaped) << c.style;
+    EXPECT_EQ(buttons, c.buttons) << c.style;
+    EXPECT_EQ(defaultButton, c.defaultButton) << c.style;
   }
 }
 
