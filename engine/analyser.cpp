@@ -108,11 +108,11 @@ void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
 }
 
 // A search may be skipped only where it would find nothing and raise nothing:
-// the file is read and indexed, has a 16-bit line count, and lacks the name.
+// the file is read and indexed and lacks the name.
 bool Analyser::skipsSearch(std::int32_t fileIndex) {
   if (!skipping_) return false;
   const SourceCache::File* file = indexedFiles_[static_cast<std::size_t>(fileIndex)];
-  return file != nullptr && file->lines.size() <= 32768 && file->slot < mayContainName_.size() &&
+  return file != nullptr && file->slot < mayContainName_.size() &&
          mayContainName_[file->slot] == 0;
 }
 

@@ -74,11 +74,11 @@ void Analyser::mShowSourceGetPublics(std::string sFile, utilities::LineList& asP
   // An ignored read failure leaves the file without lines.
   static const utilities::LineViews kNoLines{std::string_view()};
   const utilities::LineViews* lines = &kNoLines;
-  std::int16_t lineCount = 0;
   if (!trap.step(2, [&] { lines = &cache_.lines(sFile); })) return;
-  if (!trap.step(3, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines->size()) - 1); })) return;
-  for (std::int32_t i = 1; i <= lineCount; ++i) {
-    const std::string_view line = (*lines)[static_cast<std::size_t>(i)];
+  // Modules reach 65,534 lines: the whole file is scanned, not the first
+  // 32,767 lines a 16-bit counter could reach.
+  for (std::size_t i = 1; i < lines->size(); ++i) {
+    const std::string_view line = (*lines)[i];
     if (isPublicDeclaration(line)) asPublics.emplace_back(line);
   }
 }

@@ -52,7 +52,6 @@ std::string Analyser::nameOf(const std::string& declaration, bool& bError) {
 
 bool Analyser::searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError) {
   const utilities::LineViews& lines = file.lines;
-  vb::CInt(static_cast<std::int64_t>(lines.size()) - 1);  // line numbers are 16-bit
   bool found = false;
   cache_.forEachLineContaining(file, name, [&](std::int32_t number) {
     found = mbLiteralRemStripCheck(std::string(lines[static_cast<std::size_t>(number)]), name, bError);
@@ -66,7 +65,8 @@ bool Analyser::searchOtherFile(SourceCache::File& file, const std::string& name,
 bool Analyser::searchDeclaringFile(const std::string& declaration, SourceCache::File& file,
                                    const std::string& name, bool& bError) {
   const utilities::LineViews& lines = file.lines;
-  const std::int32_t last = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1);
+  // Any length is searched whole; the line numbers only need 32 bits.
+  const std::int32_t last = vb::CLng(static_cast<std::int64_t>(lines.size()) - 1);
   bool found = false;
   std::int32_t skippedThrough = 0;
   // Every line equal to the declaration contains the name (the name is cut

@@ -73,4 +73,20 @@ TEST(ScanCommandTest, TextIsWindows1252InsideAndUtf8Outside) {
   EXPECT_NE(result.out.find("Public Sub Gr\xC3\xBC\xC3\x9F()\n"), std::string::npos) << result.out;
 }
 
+// A 40,000-line module: the names declared at its end get their verdicts.
+TEST(ScanCommandTest, LongModulesAreAnalysedToTheirLastLine) {
+  test_support::TempDir dir;
+  std::string big;
+  for (int i = 0; i < 40000; ++i) big += "' filler line\r\n";
+  big += "Public LateUsed As Long\r\nPublic LateUnused As Long\r\n";
+  dir.write("big.bas", big);
+  dir.write("use.bas", "Sub U()\r\n    LateUsed = 1\r\nEnd Sub\r\n");
+  const std::string project = dir.write("P.vbp", "Module=b; big.bas\r\nModule=u; use.bas\r\n").string();
+  const Result result = scan({project});
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_NE(result.out.find("        Public LateUnused As Long\n        Unused\n"), std::string::npos) << result.out;
+  EXPECT_EQ(result.out.find("LateUsed As Long"), std::string::npos) << result.out;
+  EXPECT_EQ(result.err.find("Error!"), std::string::npos) << result.err;
+}
+
 }  // namespace
