@@ -4,6 +4,7 @@
 // Answers are exactly those of reading the file afresh and testing each line.
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -100,16 +101,28 @@ void SourceCache::forEachLineContaining(File& source, std::string_view name, Vis
   const auto from = std::lower_bound(source.stateLines.begin(), source.stateLines.end(),
                                      std::pair<std::uint32_t, std::int32_t>{range.first, 0});
   const auto to = std::lower_bound(from, source.stateLines.end(), std::pair<std::uint32_t, std::int32_t>{range.last, 0});
-  std::vector<std::int32_t> lines;
-  lines.reserve(static_cast<std::size_t>(to - from));
-  for (auto at = from; at != to; ++at) lines.push_back(at->second);
-  // One state gives its lines in order; several must be merged.
-  if (from != to && from->first != (to - 1)->first) {
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+  // Each state's lines are in order; a heap merges the states' runs, so a
+  // search that stops at its first line never sorts the rest.
+  using Entry = std::vector<std::pair<std::uint32_t, std::int32_t>>::const_iterator;
+  std::vector<std::pair<Entry, Entry>> runs;
+  for (auto at = from; at != to;) {
+    const auto runEnd = std::upper_bound(at, to, std::pair<std::uint32_t, std::int32_t>{at->first, INT32_MAX});
+    runs.emplace_back(at, runEnd);
+    at = runEnd;
   }
-  for (const std::int32_t number : lines)
+  const auto later = [](const auto& a, const auto& b) { return a.first->second > b.first->second; };
+  std::make_heap(runs.begin(), runs.end(), later);
+  std::int32_t lastVisited = 0;
+  while (!runs.empty()) {
+    std::pop_heap(runs.begin(), runs.end(), later);
+    auto& run = runs.back();
+    const std::int32_t number = run.first->second;
+    if (++run.first == run.second) runs.pop_back();
+    else std::push_heap(runs.begin(), runs.end(), later);
+    if (number == lastVisited) continue;
+    lastVisited = number;
     if (!visit(number)) return;
+  }
 }
 
 }  // namespace engine

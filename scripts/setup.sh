@@ -10,6 +10,7 @@ scopster_packages=(
   locales        # locale sources, compiled into the build folder for the tests
   xauth xvfb     # a display for screenshots on a machine without one
   time           # peak memory in bench/run-bench
+  clang libclang-rt-14-dev  # libFuzzer for scripts/fuzz
 )
 
 scopster_missing_packages() {
