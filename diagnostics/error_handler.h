@@ -24,6 +24,9 @@ struct ErrorHandlerSetup {
   std::filesystem::path logFile;          // Scopster.log in the application's folder
   std::filesystem::path fallbackLogFile;  // used when logFile cannot be written
   std::function<void()> offerBugReport;   // runs after an Abort, when set
+  // Sees each failure before the user is asked (the terminal tool notes the
+  // file it was about), when set.
+  std::function<void(const vb::VbError&)> beforeAsking;
 };
 
 void installErrorHandler(ErrorHandlerSetup setup);

@@ -7,6 +7,7 @@
 #include "runtime/vb_numbers.h"
 #include "runtime/vb_strings.h"
 #include "runtime/vb_time.h"
+#include "utilities/folder_listing_cache.h"
 
 namespace engine {
 
@@ -16,6 +17,7 @@ constexpr std::string_view kObject = "frmScopster";
 
 void Analyser::mAnalyse(bool& bError) {
   diagnostics::ErrorTrap trap{kObject, "mAnalyse", bError};
+  const utilities::FolderListingRun keepFolderListings;
   summary_ = RunSummary{};
   if (!trap.step(1, [&] {
         mvStartTime_ = Clock::now();
@@ -43,13 +45,17 @@ void Analyser::mAnalyse(bool& bError) {
     return;
   if (mnSourceFileCount_ == 0 || bError) return;
   if (!trap.step(5, [&] {
-        cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()),
-                       [&] { yieldNow(bError); });
+        cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()), [&] {
+          yieldNow(bError);
+          return !view_.stopRequested();
+        });
         indexedFiles_.assign(masSourceFiles_.size(), nullptr);
         for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) indexedFiles_[j] = cache_.indexedFile(masSourceFiles_[j]);
       }))
     return;
-  for (sourceFileLoop_ = 1; sourceFileLoop_ <= mnSourceFileCount_; ++sourceFileLoop_) {
+  // A stop while the files were being read ends the run before its loop.
+  const std::int32_t lastFile = view_.stopRequested() ? 0 : mnSourceFileCount_;
+  for (sourceFileLoop_ = 1; sourceFileLoop_ <= lastFile; ++sourceFileLoop_) {
     mnSourceFile_ = static_cast<std::int16_t>(sourceFileLoop_);
     if (!trap.step(6, [&] { analyseSourceFile(bError); })) return;
     if (bError || view_.stopRequested()) break;
@@ -100,10 +106,9 @@ void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
   skipping_ = false;
   const std::string name = nameOf(declaration, bError);
   if (bError) return;
-  const std::vector<std::uint32_t>* slots = cache_.filesContaining(name);
-  if (slots == nullptr) return;
+  if (!cache_.filesContaining(name, slotsWithName_)) return;
   mayContainName_.assign(cache_.slotCount(), 0);
-  for (const std::uint32_t slot : *slots) mayContainName_[slot] = 1;
+  for (const std::uint32_t slot : slotsWithName_) mayContainName_[slot] = 1;
   skipping_ = true;
 }
 

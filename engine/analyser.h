@@ -83,6 +83,7 @@ class Analyser {
   // to show its labels before anyone can see them (a yield or the end).
   bool skipping_ = false;
   std::vector<char> mayContainName_;  // by cache slot
+  std::vector<std::uint32_t> slotsWithName_;
   std::vector<const SourceCache::File*> indexedFiles_;  // by source file index, once prepared
   std::int32_t skippedSearch_ = 0;    // the last file index skipped, 0 when none
   // The run-time label is rebuilt only when its text can have changed.

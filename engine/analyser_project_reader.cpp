@@ -7,10 +7,13 @@
 #include "runtime/vb_numbers.h"
 #include "runtime/vb_strings.h"
 #include "utilities/file_exists.h"
+#include "utilities/line_reader.h"
 
 namespace engine {
 
 namespace {
+constexpr std::size_t kMaxProjectLines = 32767;  // the line loop counts in 16 bits
+
 // The project folder: the path up to and including its last "\" or "/".
 std::string projectFolder(const std::string& projectPath) {
   const std::size_t cut = projectPath.find_last_of("\\/");
@@ -39,18 +42,21 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
     summary_.projectMissing = true;
     return 0;
   }
-  utilities::LineList lines;
+  std::string bytes;
+  utilities::LineViews lines{std::string_view()};
   std::int16_t lineCount = 0;
   if (!trap.step(2, [&] {
         std::string header;
-        utilities::gReadFileLines(project, lines, header);
+        bytes = utilities::readFileBytes(project).value_or(std::string());
+        // One line past the 16-bit count is enough to overflow it below.
+        utilities::splitFirstFileLineViews(bytes, lines, header, kMaxProjectLines + 1);
       }))
     return 0;
   if (!trap.step(3, [&] { masSourceFiles_.assign(1, std::string()); })) return 0;
   const std::string folder = projectFolder(project);
-  if (!trap.step(5, [&] { lineCount = vb::CInt(utilities::upperBound(lines)); })) return 0;
+  if (!trap.step(5, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1); })) return 0;
   for (std::int32_t i = 1; i <= lineCount; ++i) {
-    std::string line = lines[static_cast<std::size_t>(i)];
+    std::string line(lines[static_cast<std::size_t>(i)]);
     if (!isSourceEntry(line)) continue;
     masSourceFiles_.emplace_back();
     if (!trap.step(6, [&] { line = entryPath(line); })) return 0;

@@ -19,7 +19,8 @@ std::filesystem::path userDataFolder() {
   } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
     base = std::filesystem::path(home) / ".local" / "share";
   } else {
-    base = std::filesystem::temp_directory_path();
+    // A shared folder such as /tmp is no place for one user's log.
+    return {};
   }
   return base / std::string(ApplicationInfo::kCompanyName) / std::string(ApplicationInfo::kTitle);
 }

@@ -47,7 +47,8 @@ struct ApplicationInfo {
 std::filesystem::path applicationFolder();
 
 // The per-user data folder for this application ($XDG_DATA_HOME/Ombry/Scopster,
-// or ~/.local/share/Ombry/Scopster); not created here.
+// or ~/.local/share/Ombry/Scopster); not created here. Empty when the user
+// has neither, so that nothing per-user lands in a shared folder.
 std::filesystem::path userDataFolder();
 
 }  // namespace platform

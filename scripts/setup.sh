@@ -15,6 +15,7 @@ scopster_packages=(
   libchm-bin     # enum_chmLib lists the compiled help in the tests
   imagemagick openbox  # screenshots of the windows under Xvfb
   fonts-dejavu-extra   # the narrow face the small dialogs are laid out for
+  clang libclang-rt-14-dev  # libFuzzer for scripts/fuzz
 )
 
 scopster_missing_packages() {

@@ -68,11 +68,12 @@ std::string_view nextKeptLine(LineCursor& file) {
 
 // Both line lists are built by this one walk, so they cannot disagree.
 template <typename Lines>
-void splitInto(std::string_view bytes, Lines& lines, std::string& header) {
+void splitInto(std::string_view bytes, Lines& lines, std::string& header,
+               std::size_t keepAtMost = std::numeric_limits<std::size_t>::max()) {
   const std::int32_t total = countLines(bytes);
   lines.assign(1, {});
-  if (total == 0) return;
-  lines.reserve(static_cast<std::size_t>(total) + 1);
+  if (total == 0 || keepAtMost == 0) return;
+  lines.reserve(std::min(static_cast<std::size_t>(total), keepAtMost) + 1);
 
   LineCursor file(bytes);
   const std::string_view first = file.readLine();
@@ -89,7 +90,7 @@ void splitInto(std::string_view bytes, Lines& lines, std::string& header) {
       lines.emplace_back(line);
       ++kept;
     }
-  } while (!file.atEnd() && kept < total);
+  } while (!file.atEnd() && kept < total && static_cast<std::size_t>(kept) < keepAtMost);
 }
 }  // namespace
 
@@ -101,6 +102,11 @@ void splitFileLines(std::string_view bytes, LineList& lines, std::string& header
 
 void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header) {
   splitInto(bytes, lines, header);
+}
+
+void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::string& header,
+                             std::size_t keepAtMost) {
+  splitInto(bytes, lines, header, keepAtMost);
 }
 
 std::optional<std::string> readFileBytes(const std::string& fileName) { return readVisibleFile(fileName); }

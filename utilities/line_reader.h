@@ -46,6 +46,10 @@ void splitFileLines(std::string_view bytes, LineList& lines, std::string& header
 // element 0 exists and stays empty. For readers that keep the bytes.
 using LineViews = std::vector<std::string_view>;
 void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header);
+// The same, but stops once keepAtMost lines are kept: for a reader that
+// refuses longer files anyway, so that it never builds what it refuses.
+void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::string& header,
+                             std::size_t keepAtMost);
 
 // The bytes of a file as gReadFileLines reads it; nothing when it does not
 // exist (or is a folder or hidden). Raises the read failure.
