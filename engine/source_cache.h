@@ -27,12 +27,14 @@ class SourceCache {
   void prepare(const std::vector<std::string>& paths, const std::function<void()>& between);
 
   void clear();
+  void setLineEnds(utilities::LineEnds ends) { lineEnds_ = ends; }
 
   struct File {
     std::string content;         // the file's bytes; lines point into them
     utilities::LineViews lines;  // as gReadFileLines would give them
     std::uint32_t slot = 0;  // order of reading, for filesContaining()
     bool indexed = false;
+    bool onlyLfLineEnds = false;  // read with CR line ends, yet it has LF only
     // (name id, line number) for every line that contains a learned name,
     // sorted by name, then line.
     std::vector<std::pair<std::uint32_t, std::int32_t>> nameLines;
@@ -57,11 +59,12 @@ class SourceCache {
 
  private:
   void index(File& file);
-  static std::unique_ptr<File> read(const std::string& path);
+  std::unique_ptr<File> read(const std::string& path) const;
   void learnNames(const std::vector<std::string_view>& declarations);
   File* find(const std::string& path);
   std::int64_t nameId(std::string_view name);
 
+  utilities::LineEnds lineEnds_ = utilities::LineEnds::Crlf;
   std::unordered_map<std::string, std::unique_ptr<File>> files_;
   // A run asks again and again with the same path strings: remembering where
   // each string lives saves hashing the path on every search.
