@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress_line.h"
 #include "cli/scan_command.h"
 
 namespace {
@@ -15,5 +16,7 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, requestStop);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested);
+  cli::ProgressSettings progress;
+  progress.enabled = cli::standardErrorIsTerminal();
+  return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested, progress);
 }

@@ -10,6 +10,10 @@ scopster_packages=(
   locales        # locale sources, compiled into the build folder for the tests
   xauth xvfb     # a display for screenshots on a machine without one
   time           # peak memory in bench/run-bench
+  nodejs npm     # the SARIF validator, installed from npm into the build folder
+  help2man       # the man page of scopster-scan, from its --help
+  dpkg-dev       # dpkg-shlibdeps: the .deb's dependencies, computed by CPack
+  desktop-file-utils appstream man-db  # checks of the installed desktop entry, metainfo, man page
 )
 
 scopster_missing_packages() {
