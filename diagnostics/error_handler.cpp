@@ -62,7 +62,10 @@ ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs) {
   const std::string logName = std::string(platform::ApplicationInfo::kExeName) + ".log";
   ErrorHandlerSetup setup;
   setup.dialogs = dialogs;
-  setup.logFile = platform::applicationFolder() / logName;
+  // An installed program's folder is the system's (often /usr/bin): its log
+  // belongs to the user, also when the user is root.
+  const std::filesystem::path folder = platform::applicationFolder();
+  setup.logFile = (platform::isInstalledProgram(folder) ? platform::userDataFolder() : folder) / logName;
   setup.fallbackLogFile = platform::userDataFolder() / logName;
   return setup;
 }

@@ -28,8 +28,8 @@ struct ErrorHandlerSetup {
 
 void installErrorHandler(ErrorHandlerSetup setup);
 const ErrorHandlerSetup& errorHandlerSetup();
-// The setup of a normal start: the log beside the executable, the fallback in
-// the per-user data folder.
+// The setup of a normal start: the log beside the executable (in the per-user
+// data folder for an installed program), the fallback in the per-user data folder.
 ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs);
 
 // Reports one failure and returns 3 (Abort), 4 (Retry) or 5 (Ignore).

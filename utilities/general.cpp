@@ -103,7 +103,7 @@ std::string msGetOSVersion(bool& bError) {
 }
 
 std::string helpFilePath() {
-  return vb::utf8ToCp1252(platform::applicationFolder().string()) + "/" +
+  return vb::utf8ToCp1252(platform::helpFolder().string()) + "/" +
          std::string(platform::ApplicationInfo::kHelpFile);
 }
 
