@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress_line.h"
 #include "cli/scan_command.h"
 
 namespace {
@@ -30,5 +31,7 @@ int main(int argc, char** argv) {
   catchInterrupt();
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested);
+  cli::ProgressSettings progress;
+  progress.enabled = cli::standardErrorIsTerminal();
+  return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested, progress);
 }

@@ -1,82 +1,60 @@
 #include "cli/scan_command.h"
 
+#include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ostream>
 
-#include "cli/terminal_run_view.h"
-#include "diagnostics/error_handler.h"
-#include "diagnostics/scripted_dialogs.h"
-#include "engine/analyser.h"
-#include "runtime/codepage.h"
-#include "runtime/vb_error.h"
+#include "cli/project_scanner.h"
+#include "cli/reports.h"
+#include "cli/scan_options.h"
+#include "platform/application_info.h"
 
 namespace cli {
 
 namespace {
 constexpr const char* kUsage =
-    "Usage: scopster-scan PROJECT.vbp\n"
+    "Usage: scopster-scan [OPTION]... PROJECT.vbp|GROUP.vbg...\n"
+    "Report the Public declarations of Visual Basic 6 projects that no other\n"
+    "file of their project uses.\n"
     "\n"
-    "Analyses the Visual Basic 6 project PROJECT.vbp and prints, one line per\n"
-    "line of the result list, every Public declaration that no other file of\n"
-    "the project uses: \"Private\" when only its own file uses it, \"Unused\" when\n"
-    "nothing does. The final run time goes to standard error.\n"
+    "Each project is analysed as a run of its own, in the order given; a project\n"
+    "group (.vbg) stands for the projects its Project= and StartupProject= lines\n"
+    "name, relative to the group file. A declaration is reported as \"Private\"\n"
+    "when only its own file uses it, as \"Unused\" when nothing does.\n"
     "\n"
-    "Every error is answered with Abort after its message is printed to\n"
-    "standard error; the error log Scopster.log records it as usual.\n"
+    "Options:\n"
+    "  --format FORMAT     text (default): the result list, as the window shows it;\n"
+    "                      tsv: a header, then verdict, file, line, name and\n"
+    "                      declaration, one verdict a line;\n"
+    "                      json: one document with the verdicts, errors,\n"
+    "                      warnings and a summary;\n"
+    "                      sarif: a SARIF 2.1.0 log for code-scanning pages\n"
+    "  --line-ends ENDS    crlf (default): lines end at CR, as VB6 reads them; a\n"
+    "                      file with LF line ends only is one long line, and is\n"
+    "                      warned about; any: lines also end at a lone LF or CR,\n"
+    "                      for checkouts whose line ends were converted\n"
+    "  -h, --help          show this help and exit\n"
+    "  --version           show the version and exit\n"
+    "\n"
+    "Errors and warnings go to standard error. Every error is answered with\n"
+    "Abort once its message is printed; the error log Scopster.log records it.\n"
+    "On a terminal, a run that takes longer than half a second shows its\n"
+    "progress on standard error.\n"
     "\n"
     "Exit status:\n"
-    "  0    the run ended and reported nothing\n"
-    "  1    the run ended and reported declarations\n"
-    "  2    the run ended on a missing file or a failure, or the results\n"
-    "       could not be written\n"
+    "  0    every run ended and reported nothing\n"
+    "  1    every run ended and some reported declarations\n"
+    "  2    a run ended on a missing file or a failure, or the results could\n"
+    "       not be written\n"
     "  64   usage error\n"
     "  130  interrupted (Ctrl+C stops the run and prints what it found; a\n"
     "       second Ctrl+C ends the program at once)\n";
 
-// Message box text for a terminal: CR LF becomes a newline.
-std::string terminalText(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return vb::cp1252ToUtf8(out);
-}
-
-int exitStatusOf(const engine::RunSummary& summary, bool bError, bool stopped) {
-  if (bError || summary.projectMissing) return exit_status::Failed;
-  if (stopped) return exit_status::Interrupted;
-  return summary.reported > 0 ? exit_status::Reported : exit_status::NothingReported;
-}
-
-// Prints each box as it is answered; a failure about a file also names the
-// file, which the box itself does not.
-class TerminalBoxes {
- public:
-  explicit TerminalBoxes(std::ostream& err) : err_(err) {
-    dialogs_.onBox([this](const diagnostics::ShownBox& box) { print(box); });
-  }
-  diagnostics::Dialogs* dialogs() { return &dialogs_; }
-  void noteFailure(const vb::VbError& failure) { failedFile_ = failure.file(); }
-
- private:
-  void print(const diagnostics::ShownBox& box) {
-    err_ << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
-    if (!failedFile_.empty()) err_ << "File: " << vb::cp1252ToUtf8(failedFile_) << "\n";
-    failedFile_.clear();
-  }
-
-  std::ostream& err_;
-  diagnostics::ScriptedDialogs dialogs_{diagnostics::msgbox::Abort};
-  std::string failedFile_;
-};
-
-// The result list; false, with the reason on err, when it could not all be
-// written: results that never arrived must not read as a finished run.
-bool printResults(const std::vector<std::string>& lines, std::ostream& out, std::ostream& err) {
-  errno = 0;
-  for (const std::string& line : lines) out << vb::cp1252ToUtf8(line) << '\n';
+// Flushes out; false, with the reason on err, when what was written to it did
+// not all arrive: results that never arrived must not read as a finished run.
+bool flushed(std::ostream& out, std::ostream& err) {
   out.flush();
   if (out) return true;
   const int cause = errno;
@@ -87,34 +65,41 @@ bool printResults(const std::vector<std::string>& lines, std::ostream& out, std:
 }
 }  // namespace
 
+std::string programVersion() {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%d.%03d", static_cast<int>(platform::ApplicationInfo::kMajorVersion),
+                static_cast<int>(platform::ApplicationInfo::kMinorVersion));
+  return text.data();
+}
+
 int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const std::atomic<bool>* stop) {
-  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << kUsage;
-    out.flush();
-    return out ? 0 : exit_status::Failed;
-  }
-  if (arguments.size() != 1 || arguments[0].empty() || arguments[0][0] == '-') {
-    err << kUsage;
+                   const std::atomic<bool>* stop, ProgressSettings progressSettings) {
+  std::string problem;
+  const std::optional<ScanOptions> options = parseScanOptions(arguments, problem);
+  if (!options) {
+    err << "scopster-scan: " << problem << "\n\n" << kUsage;
     return exit_status::Usage;
   }
+  errno = 0;
+  if (options->help) {
+    out << kUsage;
+    return flushed(out, err) ? exit_status::NothingReported : exit_status::Failed;
+  }
+  if (options->version) {
+    out << "scopster-scan (" << platform::ApplicationInfo::kProductName << ") " << programVersion() << '\n';
+    return flushed(out, err) ? exit_status::NothingReported : exit_status::Failed;
+  }
 
-  TerminalBoxes boxes(err);
-  const diagnostics::ErrorHandlerSetup previous = diagnostics::errorHandlerSetup();
-  diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(boxes.dialogs());
-  setup.beforeAsking = [&boxes](const vb::VbError& failure) { boxes.noteFailure(failure); };
-  diagnostics::installErrorHandler(std::move(setup));
-
-  TerminalRunView view(vb::utf8ToCp1252(arguments[0]), stop);
-  engine::Analyser analyser(view);
-  bool bError = false;
-  analyser.mAnalyse(bError);
-  diagnostics::installErrorHandler(previous);
-
-  const bool printed = printResults(view.lines(), out, err);
-  err << vb::cp1252ToUtf8(view.runTimeCaption()) << '\n';
-  if (!printed) return exit_status::Failed;
-  return exitStatusOf(analyser.lastRun(), bError, view.stopRequested());
+  ProgressLine progress(err, progressSettings.enabled, progressSettings.delay);
+  ScanReport report;
+  {
+    ProjectScanner scanner(*options, err, stop, progressSettings.enabled ? &progress : nullptr);
+    report = scanner.run();
+  }
+  errno = 0;
+  writeReport(options->format, report, out);
+  if (!flushed(out, err)) return exit_status::Failed;
+  return report.status;
 }
 
 }  // namespace cli

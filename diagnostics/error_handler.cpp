@@ -30,12 +30,16 @@ std::string currentDateTime() {
 // when that fails too the record goes to standard error so it is not lost,
 // with the cause of the last attempt.
 void appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
-  std::string cause;
-  try {
-    gErrorLogAppend(setup.logFile, entry);
-    return;
-  } catch (const vb::VbError& failure) {
-    cause = failure.description();
+  // What is left when neither log is set: an installed program run by a user
+  // without a per-user data folder.
+  std::string cause = "no per-user data folder: neither XDG_DATA_HOME nor HOME is set";
+  if (!setup.logFile.empty()) {
+    try {
+      gErrorLogAppend(setup.logFile, entry);
+      return;
+    } catch (const vb::VbError& failure) {
+      cause = failure.description();
+    }
   }
   if (!setup.fallbackLogFile.empty()) {
     try {
@@ -65,8 +69,13 @@ ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs) {
   const std::string logName = std::string(platform::ApplicationInfo::kExeName) + ".log";
   ErrorHandlerSetup setup;
   setup.dialogs = dialogs;
-  setup.logFile = platform::applicationFolder() / logName;
-  setup.fallbackLogFile = platform::userDataFolder() / logName;
+  // An installed program's folder is the system's (often /usr/bin): its log
+  // belongs to the user, also when the user is root, so it has only the
+  // per-user log, whose folders are made private before each write.
+  const std::filesystem::path folder = platform::applicationFolder();
+  const std::filesystem::path userFolder = platform::userDataFolder();
+  if (!platform::isInstalledProgram(folder)) setup.logFile = folder / logName;
+  if (!userFolder.empty()) setup.fallbackLogFile = userFolder / logName;
   return setup;
 }
 

@@ -8,6 +8,7 @@
 #include "runtime/vb_strings.h"
 #include "runtime/vb_time.h"
 #include "utilities/folder_listing_cache.h"
+#include "utilities/vb_path.h"
 
 namespace engine {
 
@@ -27,7 +28,8 @@ void Analyser::mAnalyse(bool& bError) {
     return;
   if (!trap.step(2, [&] {
         view_.clearList();
-        view_.appendLine(view_.sourceText());
+        project_ = view_.sourceText();
+        view_.appendLine(project_);
       }))
     return;
   if (!trap.step(3, [&] {
@@ -51,6 +53,7 @@ void Analyser::mAnalyse(bool& bError) {
         });
         indexedFiles_.assign(masSourceFiles_.size(), nullptr);
         for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) indexedFiles_[j] = cache_.indexedFile(masSourceFiles_[j]);
+        warnLineEndsOfSourceFiles();
       }))
     return;
   // A stop while the files were being read ends the run before its loop.
@@ -69,12 +72,24 @@ void Analyser::analyseSourceFile(bool& bError) {
   utilities::LineList publics{std::string()};
   mShowSourceGetPublics(path, publics, bError);
   if (bError) return;
+  summary_.declarations += static_cast<std::int32_t>(publics.size() - 1);
   for (std::size_t i = 1; i < publics.size(); ++i) {
     const std::string& declaration = publics[i];
     view_.setPublicCaption(declaration);
     const bool found = usedInAnotherFile(declaration, bError);
     if (bError || view_.stopRequested()) return;
-    if (!found) appendResultGroup(declaration, mbPublicInFile(declaration, path, false, bError));
+    if (!found) appendResultGroup(i, declaration, mbPublicInFile(declaration, path, false, bError));
+  }
+}
+
+// A file listed twice is read once, so it is warned about once.
+void Analyser::warnLineEndsOfSourceFiles() {
+  std::vector<char> warned(cache_.slotCount(), 0);
+  for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) {
+    const SourceCache::File* file = indexedFiles_[j];
+    if (file == nullptr || !file->onlyLfLineEnds || warned[file->slot] != 0) continue;
+    warned[file->slot] = 1;
+    view_.warnLineEnds(masSourceFiles_[j]);
   }
 }
 
@@ -130,17 +145,35 @@ void Analyser::showSkippedSearch(bool& bError) {
   mShowProgress(bError);
 }
 
-void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnFile) {
+void Analyser::appendResultGroup(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile) {
   view_.appendLine("    " + masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)]);
   view_.appendLine("        " + declaration);
   view_.appendLine(usedInOwnFile ? "        Private" : "        Unused");
   view_.appendLine("");
   ++summary_.reported;
+  reportVerdict(declarationIndex, declaration, usedInOwnFile);
   if (view_.autoScrollValue() == 1) {
     // The blank closing line first brings the end of the list into view.
     view_.setListIndex(view_.listCount() - 1);
     view_.setListIndex(view_.listCount() - 3);
   }
+}
+
+void Analyser::reportVerdict(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile) {
+  const std::string& file = masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)];
+  if (file != verdictFile_) {  // a file's verdicts come one after another
+    openedVerdictFile_ = utilities::nativePath(file);
+    verdictFile_ = file;
+  }
+  Verdict verdict;
+  verdict.project = project_;
+  verdict.sourceFile = file;
+  verdict.openedFile = openedVerdictFile_;
+  verdict.line = declarationIndex < publicLineNumbers_.size() ? publicLineNumbers_[declarationIndex] : 0;
+  verdict.declaration = declaration;
+  if (namedDeclaration_ == declaration) verdict.name = declarationName_;  // as its searches cut it
+  verdict.usedInOwnFile = usedInOwnFile;
+  view_.reportVerdict(verdict);
 }
 
 void Analyser::yieldNow(bool& bError) {

@@ -66,12 +66,13 @@ void SourceCache::learnNames(const std::vector<std::string_view>& declarations) 
   names_ = NameMatcher(std::move(learned));
 }
 
-std::unique_ptr<SourceCache::File> SourceCache::read(const std::string& path) {
+std::unique_ptr<SourceCache::File> SourceCache::read(const std::string& path) const {
   auto loaded = std::make_unique<File>();
   std::optional<std::string> bytes = utilities::readFileBytes(path);
   if (bytes) loaded->content = std::move(*bytes);
   std::string header;
-  utilities::splitFileLineViews(loaded->content, loaded->lines, header);
+  utilities::splitFileLineViews(loaded->content, loaded->lines, header, lineEnds_);
+  loaded->onlyLfLineEnds = lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(loaded->content);
   return loaded;
 }
 

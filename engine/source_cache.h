@@ -29,12 +29,14 @@ class SourceCache {
   void prepare(const std::vector<std::string>& paths, const std::function<bool()>& goOn);
 
   void clear();
+  void setLineEnds(utilities::LineEnds ends) { lineEnds_ = ends; }
 
   struct File {
     std::string content;         // the file's bytes; lines point into them
     utilities::LineViews lines;  // as gReadFileLines would give them
     std::uint32_t slot = 0;  // order of reading, for filesContaining()
     bool indexed = false;
+    bool onlyLfLineEnds = false;  // read with CR line ends, yet it has LF only
     // (state number, line number) for every line in which the name index
     // visits a state that finds a name; sorted, each pair once.
     std::vector<std::pair<std::uint32_t, std::int32_t>> stateLines;
@@ -61,11 +63,12 @@ class SourceCache {
  private:
   void index(File& file);
   void readAhead(const std::string& path, std::vector<std::string_view>& declarations);
-  static std::unique_ptr<File> read(const std::string& path);
+  std::unique_ptr<File> read(const std::string& path) const;
   void learnNames(const std::vector<std::string_view>& declarations);
   File* find(const std::string& path);
   std::int64_t nameId(std::string_view name);
 
+  utilities::LineEnds lineEnds_ = utilities::LineEnds::Crlf;
   std::unordered_map<std::string, std::unique_ptr<File>> files_;
   // A run asks again and again with the same path strings: remembering where
   // each string lives saves hashing the path on every search.

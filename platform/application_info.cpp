@@ -12,6 +12,25 @@ std::filesystem::path applicationFolder() {
   return std::filesystem::current_path(error);
 }
 
+namespace {
+std::filesystem::path installedDataFolder(const std::filesystem::path& executableFolder) {
+  return executableFolder.parent_path() / "share" / "scopster";
+}
+}  // namespace
+
+bool isInstalledProgram(const std::filesystem::path& executableFolder) {
+  std::error_code error;
+  return executableFolder.filename() == "bin" &&
+         std::filesystem::is_directory(installedDataFolder(executableFolder), error);
+}
+
+bool isInstalledProgram() { return isInstalledProgram(applicationFolder()); }
+
+std::filesystem::path helpFolder() {
+  const std::filesystem::path folder = applicationFolder();
+  return isInstalledProgram(folder) ? installedDataFolder(folder) : folder;
+}
+
 std::filesystem::path userDataFolder() {
   std::filesystem::path base;
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {

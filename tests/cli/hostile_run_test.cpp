@@ -48,11 +48,14 @@ Result scan(const std::string& project) {
 TEST(HostileRunTest, ResultsThatCannotBeWrittenAreAFailure) {
   test_support::TempDir dir;
   const std::string project = projectWithLongResults(dir);
-  FailingBuffer failing;
-  std::ostream out(&failing);
-  std::ostringstream err;
-  EXPECT_EQ(cli::runScanCommand({project}, out, err), cli::exit_status::Failed);
-  EXPECT_NE(err.str().find("the results could not be written to standard output"), std::string::npos);
+  for (const char* format : {"text", "tsv", "json", "sarif"}) {
+    FailingBuffer failing;
+    std::ostream out(&failing);
+    std::ostringstream err;
+    EXPECT_EQ(cli::runScanCommand({"--format", format, project}, out, err), cli::exit_status::Failed) << format;
+    EXPECT_NE(err.str().find("the results could not be written to standard output"), std::string::npos)
+        << format;
+  }
 
   for (const Stdout broken : {Stdout::DevFull, Stdout::Closed}) {
     ScanProcess process(project, broken);
@@ -80,6 +83,14 @@ TEST(HostileRunTest, WildcardsInPathsAreBadFileNames) {
   EXPECT_NE(module.err.find("Bad file name or number\nFile: " + dir.str() + "/a.b*\n"), std::string::npos)
       << module.err;
   EXPECT_EQ(module.out.find("Unused"), std::string::npos) << "a caller's file went unread";
+
+  // Every format names the file on the terminal; JSON also keeps it with the error.
+  std::ostringstream json;
+  std::ostringstream jsonErr;
+  EXPECT_EQ(cli::runScanCommand({"--format", "json", wildcardModule}, json, jsonErr), cli::exit_status::Failed);
+  EXPECT_NE(jsonErr.str().find("Bad file name or number\nFile: " + dir.str() + "/a.b*\n"), std::string::npos)
+      << jsonErr.str();
+  EXPECT_NE(json.str().find("\"" + dir.str() + "/a.b*\""), std::string::npos) << json.str();
 
   const Result project = scan(dir.str() + "/P*.vbp");
   EXPECT_EQ(project.status, cli::exit_status::Failed);

@@ -105,6 +105,16 @@ TEST(LogSafetyTest, UnwritableLogSaysTheTrueCause) {
               std::string::npos)
         << captured.str();
   }
+  // An installed program has only the per-user log; without a per-user
+  // folder it has none, and says so instead of writing into the current folder.
+  auto setup = diagnostics::errorHandlerSetup();
+  setup.logFile.clear();
+  setup.fallbackLogFile.clear();
+  diagnostics::installErrorHandler(setup);
+  CapturedStderr captured;
+  diagnostics::gnErrorHandler("a", "b", 1, vb::VbError::standard(9));
+  EXPECT_NE(captured.str().find("the error log could not be written (no per-user data folder"), std::string::npos)
+      << captured.str();
 }
 
 TEST(LogSafetyTest, ConcurrentWritersKeepEveryRecordWhole) {
