@@ -1,79 +1,105 @@
 #include "cli/scan_command.h"
 
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ostream>
 
-#include "cli/terminal_run_view.h"
-#include "diagnostics/error_handler.h"
-#include "diagnostics/scripted_dialogs.h"
-#include "engine/analyser.h"
-#include "runtime/codepage.h"
+#include "cli/project_scanner.h"
+#include "cli/reports.h"
+#include "cli/scan_options.h"
+#include "platform/application_info.h"
 
 namespace cli {
 
 namespace {
 constexpr const char* kUsage =
-    "Usage: scopster-scan PROJECT.vbp\n"
+    "Usage: scopster-scan [OPTION]... PROJECT.vbp|GROUP.vbg...\n"
+    "Report the Public declarations of Visual Basic 6 projects that no other\n"
+    "file of their project uses.\n"
     "\n"
-    "Analyses the Visual Basic 6 project PROJECT.vbp and prints, one line per\n"
-    "line of the result list, every Public declaration that no other file of\n"
-    "the project uses: \"Private\" when only its own file uses it, \"Unused\" when\n"
-    "nothing does. The final run time goes to standard error.\n"
+    "Each project is analysed as a run of its own, in the order given; a project\n"
+    "group (.vbg) stands for the projects its Project= and StartupProject= lines\n"
+    "name, relative to the group file. A declaration is reported as \"Private\"\n"
+    "when only its own file uses it, as \"Unused\" when nothing does.\n"
     "\n"
-    "Every error is answered with Abort after its message is printed to\n"
-    "standard error; the error log Scopster.log records it as usual.\n"
+    "Options:\n"
+    "  --format FORMAT     text (default): the result list, as the window shows it;\n"
+    "                      tsv: a header, then verdict, file, line, name and\n"
+    "                      declaration, one verdict a line;\n"
+    "                      json: one document with the verdicts, errors,\n"
+    "                      warnings and a summary;\n"
+    "                      sarif: a SARIF 2.1.0 log for code-scanning pages\n"
+    "  --line-ends ENDS    crlf (default): lines end at CR, as VB6 reads them; a\n"
+    "                      file with LF line ends only is one long line, and is\n"
+    "                      warned about; any: lines also end at a lone LF or CR,\n"
+    "                      for checkouts whose line ends were converted\n"
+    "  -h, --help          show this help and exit\n"
+    "  --version           show the version and exit\n"
+    "\n"
+    "Errors and warnings go to standard error. Every error is answered with\n"
+    "Abort once its message is printed; the error log Scopster.log records it.\n"
+    "On a terminal, a run that takes longer than half a second shows its\n"
+    "progress on standard error.\n"
     "\n"
     "Exit status:\n"
-    "  0    the run ended and reported nothing\n"
-    "  1    the run ended and reported declarations\n"
-    "  2    the run ended on a missing file or a failure\n"
+    "  0    every run ended and reported nothing\n"
+    "  1    every run ended and some reported declarations\n"
+    "  2    a run ended on a missing file or a failure, or the results could\n"
+    "       not be written\n"
     "  64   usage error\n"
-    "  130  interrupted (Ctrl+C stops the run and prints what it found)\n";
+    "  130  interrupted (Ctrl+C stops the run and prints what it found; a\n"
+    "       second Ctrl+C ends the program at once)\n";
 
-// Message box text for a terminal: CR LF becomes a newline.
-std::string terminalText(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return vb::cp1252ToUtf8(out);
-}
-
-int exitStatusOf(const engine::RunSummary& summary, bool bError, bool stopped) {
-  if (bError || summary.projectMissing) return exit_status::Failed;
-  if (stopped) return exit_status::Interrupted;
-  return summary.reported > 0 ? exit_status::Reported : exit_status::NothingReported;
+// Flushes out; false, with the reason on err, when what was written to it did
+// not all arrive: results that never arrived must not read as a finished run.
+bool flushed(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return true;
+  const int cause = errno;
+  err << "scopster-scan: the results could not be written to standard output";
+  if (cause != 0) err << " (" << std::strerror(cause) << ")";
+  err << "\n";
+  return false;
 }
 }  // namespace
 
+std::string programVersion() {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%d.%03d", static_cast<int>(platform::ApplicationInfo::kMajorVersion),
+                static_cast<int>(platform::ApplicationInfo::kMinorVersion));
+  return text.data();
+}
+
 int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const std::atomic<bool>* stop) {
-  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << kUsage;
-    return 0;
-  }
-  if (arguments.size() != 1 || arguments[0].empty() || arguments[0][0] == '-') {
-    err << kUsage;
+                   const std::atomic<bool>* stop, ProgressSettings progressSettings) {
+  std::string problem;
+  const std::optional<ScanOptions> options = parseScanOptions(arguments, problem);
+  if (!options) {
+    err << "scopster-scan: " << problem << "\n\n" << kUsage;
     return exit_status::Usage;
   }
+  errno = 0;
+  if (options->help) {
+    out << kUsage;
+    return flushed(out, err) ? exit_status::NothingReported : exit_status::Failed;
+  }
+  if (options->version) {
+    out << "scopster-scan (" << platform::ApplicationInfo::kProductName << ") " << programVersion() << '\n';
+    return flushed(out, err) ? exit_status::NothingReported : exit_status::Failed;
+  }
 
-  diagnostics::ScriptedDialogs dialogs(diagnostics::msgbox::Abort);
-  dialogs.onBox([&err](const diagnostics::ShownBox& box) {
-    err << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
-  });
-  const diagnostics::ErrorHandlerSetup previous = diagnostics::errorHandlerSetup();
-  diagnostics::installErrorHandler(diagnostics::defaultErrorHandlerSetup(&dialogs));
-
-  TerminalRunView view(vb::utf8ToCp1252(arguments[0]), stop);
-  engine::Analyser analyser(view);
-  bool bError = false;
-  analyser.mAnalyse(bError);
-  diagnostics::installErrorHandler(previous);
-
-  for (const std::string& line : view.lines()) out << vb::cp1252ToUtf8(line) << '\n';
-  out.flush();
-  err << vb::cp1252ToUtf8(view.runTimeCaption()) << '\n';
-  return exitStatusOf(analyser.lastRun(), bError, view.stopRequested());
+  ProgressLine progress(err, progressSettings.enabled, progressSettings.delay);
+  ScanReport report;
+  {
+    ProjectScanner scanner(*options, err, stop, progressSettings.enabled ? &progress : nullptr);
+    report = scanner.run();
+  }
+  errno = 0;
+  writeReport(options->format, report, out);
+  if (!flushed(out, err)) return exit_status::Failed;
+  return report.status;
 }
 
 }  // namespace cli

@@ -1,7 +1,8 @@
 #pragma once
-// scopster-scan: one whole analysis from a terminal.
+// scopster-scan: the analysis run from a terminal, for people and for CI.
 
 #include <atomic>
+#include <chrono>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -16,9 +17,18 @@ inline constexpr int Usage = 64;
 inline constexpr int Interrupted = 130;
 }  // namespace exit_status
 
-// Runs the command with its arguments (without the program name); the result
-// list goes to out, boxes and the final run-time label to err.
+// The progress line on standard error: only where err is a terminal.
+struct ProgressSettings {
+  bool enabled = false;
+  std::chrono::milliseconds delay{500};
+};
+
+// Runs the command with its arguments (without the program name); the report
+// goes to out; boxes, warnings, progress and run-time labels to err.
 int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const std::atomic<bool>* stop = nullptr);
+                   const std::atomic<bool>* stop = nullptr, ProgressSettings progress = {});
+
+// "0.916": major, ".", minor with at least three digits.
+std::string programVersion();
 
 }  // namespace cli

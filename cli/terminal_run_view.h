@@ -1,19 +1,24 @@
 #pragma once
-// The run's window, as a terminal has it: the list is kept and printed at the
-// end; labels are kept for the final report; a stop comes from Ctrl+C.
+// The run's window, as a terminal has it: the list and the verdicts are kept
+// for the report at the end; labels feed the progress line; a stop comes from
+// Ctrl+C.
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "cli/progress_line.h"
+#include "cli/scan_report.h"
 #include "engine/run_view.h"
 
 namespace cli {
 
 class TerminalRunView : public engine::RunView {
  public:
-  explicit TerminalRunView(std::string source, const std::atomic<bool>* stop = nullptr)
-      : source_(std::move(source)), stop_(stop) {}
+  explicit TerminalRunView(std::string source, const std::atomic<bool>* stop = nullptr,
+                           ProgressLine* progress = nullptr)
+      : source_(std::move(source)), stop_(stop), progress_(progress) {}
 
   std::string sourceText() const override { return source_; }
   void clearList() override { lines_.clear(); }
@@ -24,20 +29,41 @@ class TerminalRunView : public engine::RunView {
   void setRunTimeCaption(std::string_view caption) override { runTime_ = caption; }
   std::string runTimeCaption() const override { return runTime_; }
   void setProcessingVisible(bool) override {}
-  void setSourceFileCaption(std::string_view) override {}
+  void setSourceFileCaption(std::string_view caption) override {
+    sourceFile_ = caption;
+    showProgress();
+  }
   void setPublicCaption(std::string_view) override {}
   void setSearchFileCaption(std::string_view) override {}
   void repaint() override {}
-  void yield() override {}
+  void yield() override { showProgress(); }
   bool stopRequested() const override { return stop_ != nullptr && stop_->load(); }
 
+  void reportVerdict(const engine::Verdict& verdict) override {
+    verdicts_.push_back({std::string(verdict.sourceFile), verdict.openedFile, verdict.line,
+                         std::string(verdict.declaration), std::string(verdict.name), verdict.usedInOwnFile});
+  }
+  void warnLineEnds(std::string_view file) override {
+    if (onLineEndsWarning_) onLineEndsWarning_(file);
+  }
+  void onLineEndsWarning(std::function<void(std::string_view)> warn) { onLineEndsWarning_ = std::move(warn); }
+
   const std::vector<std::string>& lines() const { return lines_; }
+  std::vector<VerdictRecord>& verdicts() { return verdicts_; }
 
  private:
+  void showProgress() {
+    if (progress_ != nullptr && !sourceFile_.empty()) progress_->update(runTime_ + "  " + sourceFile_);
+  }
+
   std::string source_;
   const std::atomic<bool>* stop_;
+  ProgressLine* progress_;
   std::vector<std::string> lines_;
   std::string runTime_;
+  std::string sourceFile_;
+  std::vector<VerdictRecord> verdicts_;
+  std::function<void(std::string_view)> onLineEndsWarning_;
 };
 
 }  // namespace cli

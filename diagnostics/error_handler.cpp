@@ -1,13 +1,12 @@
 #include "diagnostics/error_handler.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <iostream>
-#include <system_error>
 
 #include "diagnostics/app_globals.h"
 #include "platform/application_info.h"
+#include "platform/log_file.h"
 #include "runtime/vb_time.h"
 
 namespace diagnostics {
@@ -28,22 +27,30 @@ std::string currentDateTime() {
 }
 
 // The log must never take the handler down: the fallback folder is tried, and
-// when that fails too the record goes to standard error so it is not lost.
+// when that fails too the record goes to standard error so it is not lost,
+// with the cause of the last attempt.
 void appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
-  try {
-    gErrorLogAppend(setup.logFile, entry);
-    return;
-  } catch (const vb::VbError&) {
+  // What is left when neither log is set: an installed program run by a user
+  // without a per-user data folder.
+  std::string cause = "no per-user data folder: neither XDG_DATA_HOME nor HOME is set";
+  if (!setup.logFile.empty()) {
+    try {
+      gErrorLogAppend(setup.logFile, entry);
+      return;
+    } catch (const vb::VbError& failure) {
+      cause = failure.description();
+    }
   }
-  try {
-    std::error_code ignored;
-    std::filesystem::create_directories(setup.fallbackLogFile.parent_path(), ignored);
-    gErrorLogAppend(setup.fallbackLogFile, entry);
-    return;
-  } catch (const vb::VbError& failure) {
-    std::cerr << "Scopster: the error log could not be written (" << failure.description() << "):\n\""
-              << entry << "\"\n";
+  if (!setup.fallbackLogFile.empty()) {
+    try {
+      platform::makePrivateFolder(setup.fallbackLogFile.parent_path());
+      gErrorLogAppend(setup.fallbackLogFile, entry);
+      return;
+    } catch (const vb::VbError& failure) {
+      cause = failure.description();
+    }
   }
+  std::cerr << "Scopster: the error log could not be written (" << cause << "):\n\"" << entry << "\"\n";
 }
 
 int askUser(const ErrorHandlerSetup& setup, std::string_view prompt, int style) {
@@ -62,8 +69,13 @@ ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs) {
   const std::string logName = std::string(platform::ApplicationInfo::kExeName) + ".log";
   ErrorHandlerSetup setup;
   setup.dialogs = dialogs;
-  setup.logFile = platform::applicationFolder() / logName;
-  setup.fallbackLogFile = platform::userDataFolder() / logName;
+  // An installed program's folder is the system's (often /usr/bin): its log
+  // belongs to the user, also when the user is root, so it has only the
+  // per-user log, whose folders are made private before each write.
+  const std::filesystem::path folder = platform::applicationFolder();
+  const std::filesystem::path userFolder = platform::userDataFolder();
+  if (!platform::isInstalledProgram(folder)) setup.logFile = folder / logName;
+  if (!userFolder.empty()) setup.fallbackLogFile = userFolder / logName;
   return setup;
 }
 
@@ -96,15 +108,10 @@ std::string errorLogEntry(std::string_view dateTime, std::string_view location, 
 }
 
 void gErrorLogAppend(const std::filesystem::path& fileName, std::string_view text) {
-  std::FILE* file = std::fopen(fileName.c_str(), "ab");
-  if (file == nullptr) throw vb::VbError::fromErrno(errno);
   std::string record;
   record.reserve(text.size() + 4);
   record.append("\"").append(text).append("\"").append(kCrLf);
-  const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
-  const int writeErrno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) throw vb::VbError::fromErrno(written ? errno : writeErrno);
+  platform::appendLogRecord(fileName, record);
 }
 
 std::int16_t gnErrorHandler(std::string_view objectName, std::string_view procedureName,
@@ -114,6 +121,7 @@ std::int16_t gnErrorHandler(std::string_view objectName, std::string_view proced
   const std::string location = locationText(objectName, procedureName, lineNumber, pending);
   appendToSomeLog(setup, errorLogEntry(currentDateTime(), location, pending));
 
+  if (setup.beforeAsking) setup.beforeAsking(pending);
   const std::string prompt = "Source: " + location + "\r\n\r\n" + pending.description();
   int answer = askUser(setup, prompt, programDefined ? kProgramDefinedStyle : kRuntimeStyle);
   if (answer == msgbox::Ok) answer = msgbox::Abort;

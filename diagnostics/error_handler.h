@@ -21,15 +21,18 @@ inline constexpr std::int16_t kAnswerIgnore = 5;
 // (tests install their own).
 struct ErrorHandlerSetup {
   Dialogs* dialogs = nullptr;
-  std::filesystem::path logFile;          // Scopster.log in the application's folder
-  std::filesystem::path fallbackLogFile;  // used when logFile cannot be written
+  std::filesystem::path logFile;          // Scopster.log in the application's folder; empty when installed
+  std::filesystem::path fallbackLogFile;  // used when logFile cannot be written; empty without a per-user folder
   std::function<void()> offerBugReport;   // runs after an Abort, when set
+  // Sees each failure before the user is asked (the terminal tool notes the
+  // file it was about), when set.
+  std::function<void(const vb::VbError&)> beforeAsking;
 };
 
 void installErrorHandler(ErrorHandlerSetup setup);
 const ErrorHandlerSetup& errorHandlerSetup();
 // The setup of a normal start: the log beside the executable, the fallback in
-// the per-user data folder.
+// the per-user data folder; an installed program logs only to the latter.
 ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs);
 
 // Reports one failure and returns 3 (Abort), 4 (Retry) or 5 (Ignore).

@@ -7,6 +7,8 @@
 #include "runtime/vb_numbers.h"
 #include "runtime/vb_strings.h"
 #include "runtime/vb_time.h"
+#include "utilities/folder_listing_cache.h"
+#include "utilities/vb_path.h"
 
 namespace engine {
 
@@ -16,6 +18,7 @@ constexpr std::string_view kObject = "frmScopster";
 
 void Analyser::mAnalyse(bool& bError) {
   diagnostics::ErrorTrap trap{kObject, "mAnalyse", bError};
+  const utilities::FolderListingRun keepFolderListings;
   summary_ = RunSummary{};
   if (!trap.step(1, [&] {
         mvStartTime_ = Clock::now();
@@ -25,7 +28,8 @@ void Analyser::mAnalyse(bool& bError) {
     return;
   if (!trap.step(2, [&] {
         view_.clearList();
-        view_.appendLine(view_.sourceText());
+        project_ = view_.sourceText();
+        view_.appendLine(project_);
       }))
     return;
   if (!trap.step(3, [&] {
@@ -43,13 +47,18 @@ void Analyser::mAnalyse(bool& bError) {
     return;
   if (mnSourceFileCount_ == 0 || bError) return;
   if (!trap.step(5, [&] {
-        cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()),
-                       [&] { yieldNow(bError); });
+        cache_.prepare(std::vector<std::string>(masSourceFiles_.begin() + 1, masSourceFiles_.end()), [&] {
+          yieldNow(bError);
+          return !view_.stopRequested();
+        });
         indexedFiles_.assign(masSourceFiles_.size(), nullptr);
         for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) indexedFiles_[j] = cache_.indexedFile(masSourceFiles_[j]);
+        warnLineEndsOfSourceFiles();
       }))
     return;
-  for (sourceFileLoop_ = 1; sourceFileLoop_ <= mnSourceFileCount_; ++sourceFileLoop_) {
+  // A stop while the files were being read ends the run before its loop.
+  const std::int32_t lastFile = view_.stopRequested() ? 0 : mnSourceFileCount_;
+  for (sourceFileLoop_ = 1; sourceFileLoop_ <= lastFile; ++sourceFileLoop_) {
     mnSourceFile_ = static_cast<std::int16_t>(sourceFileLoop_);
     if (!trap.step(6, [&] { analyseSourceFile(bError); })) return;
     if (bError || view_.stopRequested()) break;
@@ -63,12 +72,24 @@ void Analyser::analyseSourceFile(bool& bError) {
   utilities::LineList publics{std::string()};
   mShowSourceGetPublics(path, publics, bError);
   if (bError) return;
+  summary_.declarations += static_cast<std::int32_t>(publics.size() - 1);
   for (std::size_t i = 1; i < publics.size(); ++i) {
     const std::string& declaration = publics[i];
     view_.setPublicCaption(declaration);
     const bool found = usedInAnotherFile(declaration, bError);
     if (bError || view_.stopRequested()) return;
-    if (!found) appendResultGroup(declaration, mbPublicInFile(declaration, path, false, bError));
+    if (!found) appendResultGroup(i, declaration, mbPublicInFile(declaration, path, false, bError));
+  }
+}
+
+// A file listed twice is read once, so it is warned about once.
+void Analyser::warnLineEndsOfSourceFiles() {
+  std::vector<char> warned(cache_.slotCount(), 0);
+  for (std::size_t j = 1; j < masSourceFiles_.size(); ++j) {
+    const SourceCache::File* file = indexedFiles_[j];
+    if (file == nullptr || !file->onlyLfLineEnds || warned[file->slot] != 0) continue;
+    warned[file->slot] = 1;
+    view_.warnLineEnds(masSourceFiles_[j]);
   }
 }
 
@@ -100,10 +121,9 @@ void Analyser::markFilesToSearch(const std::string& declaration, bool& bError) {
   skipping_ = false;
   const std::string name = nameOf(declaration, bError);
   if (bError) return;
-  const std::vector<std::uint32_t>* slots = cache_.filesContaining(name);
-  if (slots == nullptr) return;
+  if (!cache_.filesContaining(name, slotsWithName_)) return;
   mayContainName_.assign(cache_.slotCount(), 0);
-  for (const std::uint32_t slot : *slots) mayContainName_[slot] = 1;
+  for (const std::uint32_t slot : slotsWithName_) mayContainName_[slot] = 1;
   skipping_ = true;
 }
 
@@ -125,17 +145,35 @@ void Analyser::showSkippedSearch(bool& bError) {
   mShowProgress(bError);
 }
 
-void Analyser::appendResultGroup(const std::string& declaration, bool usedInOwnFile) {
+void Analyser::appendResultGroup(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile) {
   view_.appendLine("    " + masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)]);
   view_.appendLine("        " + declaration);
   view_.appendLine(usedInOwnFile ? "        Private" : "        Unused");
   view_.appendLine("");
   ++summary_.reported;
+  reportVerdict(declarationIndex, declaration, usedInOwnFile);
   if (view_.autoScrollValue() == 1) {
     // The blank closing line first brings the end of the list into view.
     view_.setListIndex(view_.listCount() - 1);
     view_.setListIndex(view_.listCount() - 3);
   }
+}
+
+void Analyser::reportVerdict(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile) {
+  const std::string& file = masSourceFiles_[static_cast<std::size_t>(mnSourceFile_)];
+  if (file != verdictFile_) {  // a file's verdicts come one after another
+    openedVerdictFile_ = utilities::nativePath(file);
+    verdictFile_ = file;
+  }
+  Verdict verdict;
+  verdict.project = project_;
+  verdict.sourceFile = file;
+  verdict.openedFile = openedVerdictFile_;
+  verdict.line = declarationIndex < publicLineNumbers_.size() ? publicLineNumbers_[declarationIndex] : 0;
+  verdict.declaration = declaration;
+  if (namedDeclaration_ == declaration) verdict.name = declarationName_;  // as its searches cut it
+  verdict.usedInOwnFile = usedInOwnFile;
+  view_.reportVerdict(verdict);
 }
 
 void Analyser::yieldNow(bool& bError) {

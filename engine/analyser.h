@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,10 @@ namespace engine {
 
 // How the last run ended, for callers that report it (the terminal tool).
 struct RunSummary {
-  bool projectMissing = false;  // "File does not exist"
-  std::int32_t reported = 0;    // result groups appended
+  bool projectMissing = false;    // "File does not exist"
+  std::string missingSourceFile;  // "Can't find file '...'", when it came to that
+  std::int32_t declarations = 0;  // "Public" lines collected
+  std::int32_t reported = 0;      // result groups appended
 };
 
 class Analyser {
@@ -31,6 +34,12 @@ class Analyser {
 
   explicit Analyser(RunView& view, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
       : view_(view), yieldInterval_(yieldInterval) {}
+
+  // How project and source files split into lines; CR (as VB6) by default.
+  void setLineEnds(utilities::LineEnds ends) {
+    lineEnds_ = ends;
+    cache_.setLineEnds(ends);
+  }
 
   void mAnalyse(bool& bError);
   void mShowProgress(bool& bError);
@@ -48,7 +57,9 @@ class Analyser {
 
   void analyseSourceFile(bool& bError);
   bool usedInAnotherFile(const std::string& declaration, bool& bError);
-  void appendResultGroup(const std::string& declaration, bool usedInOwnFile);
+  void appendResultGroup(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile);
+  void reportVerdict(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile);
+  void warnLineEndsOfSourceFiles();
   bool searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError);
   bool searchDeclaringFile(const std::string& declaration, SourceCache::File& file, const std::string& name,
                            bool& bError);
@@ -61,6 +72,12 @@ class Analyser {
 
   RunView& view_;
   std::chrono::milliseconds yieldInterval_;
+  utilities::LineEnds lineEnds_ = utilities::LineEnds::Crlf;
+  // The file line of each collected declaration (index as in the list).
+  std::vector<std::int32_t> publicLineNumbers_;
+  std::string project_;      // as typed, for the verdicts
+  std::string verdictFile_;  // the source file whose opened path is held
+  std::filesystem::path openedVerdictFile_;
   SourceCache cache_;
   std::vector<std::string> masSourceFiles_{std::string()};
   std::int16_t mnSourceFileCount_ = 0;
@@ -83,6 +100,7 @@ class Analyser {
   // to show its labels before anyone can see them (a yield or the end).
   bool skipping_ = false;
   std::vector<char> mayContainName_;  // by cache slot
+  std::vector<std::uint32_t> slotsWithName_;
   std::vector<const SourceCache::File*> indexedFiles_;  // by source file index, once prepared
   std::int32_t skippedSearch_ = 0;    // the last file index skipped, 0 when none
   // The run-time label is rebuilt only when its text can have changed.

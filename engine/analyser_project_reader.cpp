@@ -7,10 +7,13 @@
 #include "runtime/vb_numbers.h"
 #include "runtime/vb_strings.h"
 #include "utilities/file_exists.h"
+#include "utilities/line_reader.h"
 
 namespace engine {
 
 namespace {
+constexpr std::size_t kMaxProjectLines = 32767;  // the line loop counts in 16 bits
+
 // The project folder: the path up to and including its last "\" or "/".
 std::string projectFolder(const std::string& projectPath) {
   const std::size_t cut = projectPath.find_last_of("\\/");
@@ -39,18 +42,24 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
     summary_.projectMissing = true;
     return 0;
   }
-  utilities::LineList lines;
+  std::string bytes;
+  utilities::LineViews lines{std::string_view()};
   std::int16_t lineCount = 0;
+  bool onlyLfLineEnds = false;
   if (!trap.step(2, [&] {
         std::string header;
-        utilities::gReadFileLines(project, lines, header);
+        bytes = utilities::readFileBytes(project).value_or(std::string());
+        // One line past the 16-bit count is enough to overflow it below.
+        utilities::splitFirstFileLineViews(bytes, lines, header, kMaxProjectLines + 1, lineEnds_);
+        onlyLfLineEnds = lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes);
       }))
     return 0;
+  if (onlyLfLineEnds) view_.warnLineEnds(project);
   if (!trap.step(3, [&] { masSourceFiles_.assign(1, std::string()); })) return 0;
   const std::string folder = projectFolder(project);
-  if (!trap.step(5, [&] { lineCount = vb::CInt(utilities::upperBound(lines)); })) return 0;
+  if (!trap.step(5, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1); })) return 0;
   for (std::int32_t i = 1; i <= lineCount; ++i) {
-    std::string line = lines[static_cast<std::size_t>(i)];
+    std::string line(lines[static_cast<std::size_t>(i)]);
     if (!isSourceEntry(line)) continue;
     masSourceFiles_.emplace_back();
     if (!trap.step(6, [&] { line = entryPath(line); })) return 0;
@@ -68,18 +77,28 @@ void Analyser::mShowSourceGetPublics(std::string sFile, utilities::LineList& asP
   if (!trap.step(1, [&] { exists = utilities::gbFileExists(sFile, bError); })) return;
   if (bError || !exists) {
     view_.appendLine("Can't find file '" + sFile + "'");
+    summary_.missingSourceFile = sFile;
     bError = true;
     return;
   }
   // An ignored read failure leaves the file without lines.
-  static const utilities::LineViews kNoLines{std::string_view()};
-  const utilities::LineViews* lines = &kNoLines;
-  if (!trap.step(2, [&] { lines = &cache_.lines(sFile); })) return;
+  static const SourceCache::File kNoFile = [] {
+    SourceCache::File none;
+    none.lines.assign(1, std::string_view());
+    return none;
+  }();
+  const SourceCache::File* file = &kNoFile;
+  if (!trap.step(2, [&] { file = &cache_.file(sFile); })) return;
+  utilities::LineNumbers numbers(file->content, lineEnds_);
+  publicLineNumbers_.assign(asPublics.size(), 0);
   // Modules reach 65,534 lines: the whole file is scanned, not the first
   // 32,767 lines a 16-bit counter could reach.
-  for (std::size_t i = 1; i < lines->size(); ++i) {
-    const std::string_view line = (*lines)[i];
-    if (isPublicDeclaration(line)) asPublics.emplace_back(line);
+  for (std::size_t i = 1; i < file->lines.size(); ++i) {
+    const std::string_view line = file->lines[i];
+    if (!isPublicDeclaration(line)) continue;
+    asPublics.emplace_back(line);
+    // A "Public" line is never a stand-in text: it lies in the file's bytes.
+    publicLineNumbers_.push_back(numbers.at(static_cast<std::size_t>(line.data() - file->content.data())));
   }
 }
 

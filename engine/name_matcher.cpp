@@ -12,9 +12,16 @@ bool isIdentifierText(std::string_view text) {
 NameMatcher::NameMatcher(std::vector<std::string> names) : names_(std::move(names)) {
   std::sort(names_.begin(), names_.end());
   names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
-  // Sorted names share their prefixes with the name before them: the trie
-  // grows along the path of the previous name, without any lookup.
-  nodes_.emplace_back();
+  buildTrie();
+  linkFailures();
+  numberFailureTree();
+}
+
+// Sorted names share their prefixes with the name before them: the trie
+// grows along the path of the previous name, without any lookup.
+void NameMatcher::buildTrie() {
+  nodes_.assign(1, Node{});
+  nodeOf_.assign(names_.size(), 0);
   std::vector<std::uint32_t> lastChild{0};  // per node
   std::vector<std::uint32_t> path{0};       // the previous name's nodes, root first
   std::string_view previous;
@@ -26,16 +33,60 @@ NameMatcher::NameMatcher(std::vector<std::string> names) : names_(std::move(name
     for (std::size_t depth = shared; depth < name.size(); ++depth) {
       const std::uint32_t parent = path.back();
       const auto node = static_cast<std::uint32_t>(nodes_.size());
-      nodes_.push_back(Node{0, 0, kNoName, static_cast<unsigned char>(name[depth])});
+      Node added;
+      added.byte = static_cast<unsigned char>(name[depth]);
+      nodes_.push_back(added);
       lastChild.push_back(0);
       if (lastChild[parent] == 0) nodes_[parent].firstChild = node;
       else nodes_[lastChild[parent]].nextSibling = node;
       lastChild[parent] = node;
-      if (parent == 0) rootChild_[static_cast<unsigned char>(name[depth])] = node;
+      if (parent == 0) rootChild_[added.byte] = node;
       path.push_back(node);
     }
-    nodes_[path.back()].name = static_cast<std::uint32_t>(id);
+    nodeOf_[id] = path.back();
+    nodes_[path.back()].findsName = true;
     previous = name;
+  }
+}
+
+// Breadth first, so that a node's failure target is complete before it.
+void NameMatcher::linkFailures() {
+  std::vector<std::uint32_t> queue;
+  queue.reserve(nodes_.size());
+  queue.push_back(0);
+  for (std::size_t at = 0; at < queue.size(); ++at) {
+    const std::uint32_t parent = queue[at];
+    for (std::uint32_t node = nodes_[parent].firstChild; node != 0; node = nodes_[node].nextSibling) {
+      nodes_[node].fail = parent == 0 ? 0 : next(nodes_[parent].fail, nodes_[node].byte);
+      nodes_[node].findsName = nodes_[node].findsName || nodes_[nodes_[node].fail].findsName;
+      queue.push_back(node);
+    }
+  }
+}
+
+void NameMatcher::numberFailureTree() {
+  // Children of each node in the failure tree, as one array (counting sort).
+  std::vector<std::uint32_t> start(nodes_.size() + 1, 0);
+  for (std::size_t node = 1; node < nodes_.size(); ++node) ++start[nodes_[node].fail + 1];
+  for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+  std::vector<std::uint32_t> children(nodes_.size());
+  std::vector<std::uint32_t> filled(start.begin(), start.end() - 1);
+  for (std::size_t node = 1; node < nodes_.size(); ++node)
+    children[filled[nodes_[node].fail]++] = static_cast<std::uint32_t>(node);
+  // Depth first without recursion: a name may be a megabyte deep.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> stack{{0, start[0]}};  // node, next child slot
+  std::uint32_t counter = 0;
+  nodes_[0].number = counter++;
+  while (!stack.empty()) {
+    auto& [node, slot] = stack.back();
+    if (slot == start[node + 1]) {
+      nodes_[node].end = counter;
+      stack.pop_back();
+      continue;
+    }
+    const std::uint32_t below = children[slot++];
+    nodes_[below].number = counter++;
+    stack.emplace_back(below, start[below]);
   }
 }
 
@@ -45,6 +96,11 @@ std::int64_t NameMatcher::idOf(std::string_view name) const {
   return static_cast<std::int64_t>(found - names_.begin());
 }
 
+NameMatcher::Range NameMatcher::rangeOf(std::uint32_t id) const {
+  const Node& node = nodes_[nodeOf_[id]];
+  return Range{node.number, node.end};
+}
+
 std::uint32_t NameMatcher::child(std::uint32_t node, unsigned char byte) const {
   if (node == 0) return rootChild_[byte];
   for (std::uint32_t next = nodes_[node].firstChild; next != 0; next = nodes_[next].nextSibling)
@@ -52,19 +108,11 @@ std::uint32_t NameMatcher::child(std::uint32_t node, unsigned char byte) const {
   return 0;
 }
 
-void NameMatcher::namesIn(std::string_view token, std::vector<std::uint32_t>& ids) const {
-  ids.clear();
-  for (std::size_t start = 0; start < token.size(); ++start) {
-    std::uint32_t node = rootChild_[static_cast<unsigned char>(token[start])];
-    for (std::size_t at = start + 1; node != 0; ++at) {
-      if (nodes_[node].name != kNoName) ids.push_back(nodes_[node].name);
-      if (at == token.size()) break;
-      node = child(node, static_cast<unsigned char>(token[at]));
-    }
-  }
-  if (ids.size() > 1) {
-    std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+std::uint32_t NameMatcher::next(std::uint32_t state, unsigned char byte) const {
+  for (;;) {
+    const std::uint32_t found = child(state, byte);
+    if (found != 0 || state == 0) return found;
+    state = nodes_[state].fail;
   }
 }
 

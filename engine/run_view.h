@@ -2,10 +2,22 @@
 // What the analysis run needs from its window. Texts are Windows-1252 bytes.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace engine {
+
+// One reported declaration, as tools other than the window want it.
+struct Verdict {
+  std::string_view project;            // as typed
+  std::string_view sourceFile;         // as the project lists it
+  std::filesystem::path openedFile;    // the file read for it
+  std::int32_t line = 0;               // of the declaration in its file, from 1
+  std::string_view declaration;        // the whole line
+  std::string_view name;               // as cut out for the search
+  bool usedInOwnFile = false;          // "Private"; otherwise "Unused"
+};
 
 class RunView {
  public:
@@ -38,6 +50,12 @@ class RunView {
   virtual void yield() = 0;
   // mbStop: a stop of the run has been requested.
   virtual bool stopRequested() const = 0;
+
+  // The reported declaration behind each result group; the window has its list.
+  virtual void reportVerdict(const Verdict&) {}
+  // A project or source file with LF line ends and no CR LF, read while lines
+  // end at CR only: its lines run together, so its results mean little.
+  virtual void warnLineEnds(std::string_view /*file*/) {}
 };
 
 }  // namespace engine

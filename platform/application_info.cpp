@@ -12,6 +12,25 @@ std::filesystem::path applicationFolder() {
   return std::filesystem::current_path(error);
 }
 
+namespace {
+std::filesystem::path installedDataFolder(const std::filesystem::path& executableFolder) {
+  return executableFolder.parent_path() / "share" / "scopster";
+}
+}  // namespace
+
+bool isInstalledProgram(const std::filesystem::path& executableFolder) {
+  std::error_code error;
+  return executableFolder.filename() == "bin" &&
+         std::filesystem::is_directory(installedDataFolder(executableFolder), error);
+}
+
+bool isInstalledProgram() { return isInstalledProgram(applicationFolder()); }
+
+std::filesystem::path helpFolder() {
+  const std::filesystem::path folder = applicationFolder();
+  return isInstalledProgram(folder) ? installedDataFolder(folder) : folder;
+}
+
 std::filesystem::path userDataFolder() {
   std::filesystem::path base;
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
@@ -19,7 +38,8 @@ std::filesystem::path userDataFolder() {
   } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
     base = std::filesystem::path(home) / ".local" / "share";
   } else {
-    base = std::filesystem::temp_directory_path();
+    // A shared folder such as /tmp is no place for one user's log.
+    return {};
   }
   return base / std::string(ApplicationInfo::kCompanyName) / std::string(ApplicationInfo::kTitle);
 }

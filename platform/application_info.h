@@ -46,8 +46,18 @@ struct ApplicationInfo {
 // directory when the system cannot tell).
 std::filesystem::path applicationFolder();
 
+// True for an installed program: its executable sits in a bin/ folder with
+// share/scopster beside it. A program run from its build folder is not.
+bool isInstalledProgram(const std::filesystem::path& executableFolder);
+bool isInstalledProgram();
+
+// Where the help file and help pages are: share/scopster for an installed
+// program, the executable's folder otherwise.
+std::filesystem::path helpFolder();
+
 // The per-user data folder for this application ($XDG_DATA_HOME/Ombry/Scopster,
-// or ~/.local/share/Ombry/Scopster); not created here.
+// or ~/.local/share/Ombry/Scopster); not created here. Empty when the user
+// has neither, so that nothing per-user lands in a shared folder.
 std::filesystem::path userDataFolder();
 
 }  // namespace platform

@@ -56,12 +56,17 @@ class VbError : public std::runtime_error {
   const std::string& description() const noexcept { return description_; }
   const std::string& source() const noexcept { return source_; }
   std::int32_t lastDllError() const noexcept { return lastDllError_; }
+  // The file the failure was about, as the program shows it; empty when none.
+  // Only a terminal shows it: log records and boxes keep their fixed text.
+  const std::string& file() const noexcept { return file_; }
+  void setFile(std::string file) { file_ = std::move(file); }
 
  private:
   std::int32_t number_;
   std::string description_;
   std::string source_;
   std::int32_t lastDllError_;
+  std::string file_;
 };
 
 [[noreturn]] void raise(std::int32_t number);

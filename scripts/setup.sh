@@ -15,6 +15,11 @@ scopster_packages=(
   libchm-bin     # enum_chmLib lists the compiled help in the tests
   imagemagick openbox  # screenshots of the windows under Xvfb
   fonts-dejavu-extra   # the narrow face the small dialogs are laid out for
+  clang libclang-rt-14-dev  # libFuzzer for scripts/fuzz
+  nodejs npm     # the SARIF validator, installed from npm into the build folder
+  help2man       # the man page of scopster-scan, from its --help
+  dpkg-dev       # dpkg-shlibdeps: the .deb's dependencies, computed by CPack
+  desktop-file-utils appstream man-db  # checks of the installed desktop entry, metainfo, man page
 )
 
 scopster_missing_packages() {

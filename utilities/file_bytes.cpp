@@ -19,7 +19,10 @@ namespace {
 // runs on the way out of an earlier failure, which is the one reported.
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(const std::filesystem::path& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  // O_NONBLOCK: a named pipe put where the file was a moment ago must not make
+  // the open wait for a writer that never comes.
+  explicit ReadOnlyFile(const std::filesystem::path& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
     if (fd_ < 0) throw vb::VbError::fromErrno(errno);
   }
   ~ReadOnlyFile() {
@@ -27,6 +30,13 @@ class ReadOnlyFile {
   }
   ReadOnlyFile(const ReadOnlyFile&) = delete;
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+  // Asked of the open descriptor, so it is about what was really opened.
+  bool isRegularFile() const {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) throw vb::VbError::fromErrno(errno);
+    return S_ISREG(info.st_mode);
+  }
 
   std::string readAll() const {
     // One byte beyond the expected size lets the read that finds the end
@@ -65,13 +75,34 @@ class ReadOnlyFile {
 };
 }  // namespace
 
-std::optional<std::string> readVisibleFile(const std::string& fileName) {
-  const std::filesystem::path path = nativePath(fileName);
-  if (!isVisibleFile(path)) return std::nullopt;
+std::optional<std::string> readRegularFile(const std::filesystem::path& path) {
   ReadOnlyFile file(path);
+  if (!file.isRegularFile()) {
+    file.close();
+    return std::nullopt;
+  }
   std::string content = file.readAll();
   file.close();
   return content;
+}
+
+std::optional<std::string> readVisibleFile(const std::string& fileName) {
+  // A name holding a NUL names no file: the system would open the name cut
+  // at the NUL, which is not the file the caller shows.
+  if (fileName.find('\0') != std::string::npos) return std::nullopt;
+  if (fileName.find_first_of("*?") != std::string::npos) {
+    vb::VbError failure = vb::VbError::standard(vb::err::BadFileNameOrNumber);
+    failure.setFile(fileName);
+    throw failure;
+  }
+  try {
+    const std::filesystem::path path = nativePath(fileName);
+    if (!isVisibleFile(path)) return std::nullopt;
+    return readRegularFile(path);
+  } catch (vb::VbError& failure) {
+    failure.setFile(fileName);
+    throw;
+  }
 }
 
 }  // namespace utilities

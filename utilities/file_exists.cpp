@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "diagnostics/error_trap.h"
+#include "runtime/vb_error.h"
 #include "utilities/folder_search.h"
 #include "utilities/vb_path.h"
 
@@ -26,7 +27,15 @@ bool gbFileExists(std::string path, bool& bError) {
   if (path.empty()) return false;
   bool exists = false;
   diagnostics::ErrorTrap trap{"modFileExists", "gbFileExists", bError};
-  if (!trap.step(1, [&] { exists = searchFolder(path); })) return false;
+  if (!trap.step(1, [&] {
+        try {
+          exists = searchFolder(path);
+        } catch (vb::VbError& failure) {
+          failure.setFile(path);
+          throw;
+        }
+      }))
+    return false;
   return exists;
 }
 

@@ -58,8 +58,12 @@ bool isHiddenName(const std::filesystem::path& path) {
 
 bool isNotFoundErrno(int errnoValue) { return errnoValue == ENOENT || errnoValue == ENOTDIR; }
 
+bool namesNothing(const std::filesystem::path& path) {
+  return path.native().find('\0') != std::string::npos;
+}
+
 bool isVisibleFile(const std::filesystem::path& path) {
-  if (isHiddenName(path)) return false;
+  if (isHiddenName(path) || namesNothing(path)) return false;
   struct stat info {};
   return regularFileFromStat(::stat(path.c_str(), &info), info);
 }
@@ -90,6 +94,7 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
 }
 
 bool anyVisibleMatch(const std::filesystem::path& folder, std::string_view pattern) {
+  if (namesNothing(folder)) return false;
   FolderListing listing(folder.empty() ? std::filesystem::path(".") : folder);
   if (!listing.isOpen()) {
     if (isNotFoundErrno(errno)) return false;

@@ -12,6 +12,10 @@ bool isHiddenName(const std::filesystem::path& path);
 // errno values that mean "nothing by that name", as opposed to a search that failed.
 bool isNotFoundErrno(int errnoValue);
 
+// A path holding a NUL byte: the system would see only the part before it, so
+// it names no file at all.
+bool namesNothing(const std::filesystem::path& path);
+
 // True when path names a regular, non-hidden file; false when nothing (or a
 // folder, or another kind of entry) is there. Raises the file error when the
 // lookup itself fails (name too long, permission denied, ...).

@@ -110,7 +110,8 @@ std::string helpFilePath(const std::filesystem::path& folder) {
   return vb::utf8ToCp1252((useHtml ? html : folder / ApplicationInfo::kHelpFile).string());
 }
 
-void gGShowHelp(bool& bError) { showHelpIn(platform::applicationFolder(), bError); }
+// An installed program's help is in share/scopster, not beside it in bin/.
+void gGShowHelp(bool& bError) { showHelpIn(platform::helpFolder(), bError); }
 
 void showHelpIn(const std::filesystem::path& folder, bool& bError) {
   diagnostics::ErrorTrap trap{kModule, "gGShowHelp", bError};

@@ -19,36 +19,67 @@ bool startsWith(std::string_view line, std::string_view prefix) {
 bool isComment(std::string_view line) { return startsWith(line, ".") && !startsWith(line, ".."); }
 
 // Where the text after the last terminator begins (0 when there is no terminator).
-std::size_t endOfLastTerminator(std::string_view bytes) {
-  const std::size_t lastCr = bytes.rfind('\r');
-  if (lastCr == std::string_view::npos) return 0;
-  const std::size_t afterCr = lastCr + 1;
-  return afterCr < bytes.size() && bytes[afterCr] == '\n' ? afterCr + 1 : afterCr;
+std::size_t endOfLastTerminator(std::string_view bytes, LineEnds ends) {
+  const std::size_t last = ends == LineEnds::Any ? bytes.find_last_of("\r\n") : bytes.rfind('\r');
+  if (last == std::string_view::npos) return 0;
+  const std::size_t after = last + 1;
+  return after < bytes.size() && bytes[last] == '\r' && bytes[after] == '\n' ? after + 1 : after;
+}
+
+// A LF that ends a line of its own, not the second half of CR LF.
+bool isLoneLf(std::string_view bytes, std::size_t at) {
+  return bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r');
+}
+
+std::size_t countTerminators(std::string_view bytes, std::size_t from, std::size_t to, LineEnds ends) {
+  const std::string_view part = bytes.substr(from, to - from);
+  auto count = static_cast<std::size_t>(std::count(part.begin(), part.end(), '\r'));
+  if (ends == LineEnds::Any)
+    for (std::size_t at = from; at < to; ++at) count += isLoneLf(bytes, at) ? 1 : 0;
+  return count;
 }
 
 }  // namespace
 
-std::string_view LineCursor::readLine() {
-  if (atEnd()) return {};
-  const char* begin = bytes_.data() + position_;
-  const std::size_t remaining = bytes_.size() - position_;
-  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', remaining));
-  if (cr == nullptr) {
-    position_ = bytes_.size();
-    return {begin, remaining};
-  }
-  const auto length = static_cast<std::size_t>(cr - begin);
-  position_ += length + 1;
-  if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
-  return {begin, length};
+std::size_t LineCursor::endOfLine(std::size_t from) const {
+  if (ends_ == LineEnds::Any) return bytes_.find_first_of("\r\n", from);
+  const char* begin = bytes_.data() + from;
+  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', bytes_.size() - from));
+  return cr == nullptr ? std::string_view::npos : from + static_cast<std::size_t>(cr - begin);
 }
 
-std::int32_t countLines(std::string_view bytes) {
-  const auto terminators = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
-  const bool openLastLine = endOfLastTerminator(bytes) < bytes.size();
+std::string_view LineCursor::readLine() {
+  if (atEnd()) return {};
+  const std::size_t begin = position_;
+  const std::size_t end = endOfLine(begin);
+  if (end == std::string_view::npos) {
+    position_ = bytes_.size();
+    return bytes_.substr(begin);
+  }
+  position_ = end + 1;
+  if (bytes_[end] == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+  return bytes_.substr(begin, end - begin);
+}
+
+std::int32_t countLines(std::string_view bytes, LineEnds ends) {
+  const std::size_t terminators = countTerminators(bytes, 0, bytes.size(), ends);
+  const bool openLastLine = endOfLastTerminator(bytes, ends) < bytes.size();
   const std::size_t total = terminators + (openLastLine ? 1 : 0);
   if (total > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) vb::raise(vb::err::Overflow);
   return static_cast<std::int32_t>(total);
+}
+
+bool hasOnlyLfLineEnds(std::string_view bytes) {
+  return bytes.find('\n') != std::string_view::npos && bytes.find("\r\n") == std::string_view::npos;
+}
+
+std::int32_t LineNumbers::at(std::size_t offset) {
+  offset = std::min(offset, bytes_.size());
+  if (offset > counted_) {
+    line_ += static_cast<std::int32_t>(countTerminators(bytes_, counted_, offset, ends_));
+    counted_ = offset;
+  }
+  return line_;
 }
 
 namespace {
@@ -68,13 +99,14 @@ std::string_view nextKeptLine(LineCursor& file) {
 
 // Both line lists are built by this one walk, so they cannot disagree.
 template <typename Lines>
-void splitInto(std::string_view bytes, Lines& lines, std::string& header) {
-  const std::int32_t total = countLines(bytes);
+void splitInto(std::string_view bytes, Lines& lines, std::string& header, LineEnds ends,
+               std::size_t keepAtMost = std::numeric_limits<std::size_t>::max()) {
+  const std::int32_t total = countLines(bytes, ends);
   lines.assign(1, {});
-  if (total == 0) return;
-  lines.reserve(static_cast<std::size_t>(total) + 1);
+  if (total == 0 || keepAtMost == 0) return;
+  lines.reserve(std::min(static_cast<std::size_t>(total), keepAtMost) + 1);
 
-  LineCursor file(bytes);
+  LineCursor file(bytes, ends);
   const std::string_view first = file.readLine();
   if (startsWith(first, ".")) {
     header.assign(first.substr(1));
@@ -89,18 +121,23 @@ void splitInto(std::string_view bytes, Lines& lines, std::string& header) {
       lines.emplace_back(line);
       ++kept;
     }
-  } while (!file.atEnd() && kept < total);
+  } while (!file.atEnd() && kept < total && static_cast<std::size_t>(kept) < keepAtMost);
 }
 }  // namespace
 
 std::string msReadNextLine(LineCursor& file) { return std::string(nextKeptLine(file)); }
 
-void splitFileLines(std::string_view bytes, LineList& lines, std::string& header) {
-  splitInto(bytes, lines, header);
+void splitFileLines(std::string_view bytes, LineList& lines, std::string& header, LineEnds ends) {
+  splitInto(bytes, lines, header, ends);
 }
 
-void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header) {
-  splitInto(bytes, lines, header);
+void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header, LineEnds ends) {
+  splitInto(bytes, lines, header, ends);
+}
+
+void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::string& header,
+                             std::size_t keepAtMost, LineEnds ends) {
+  splitInto(bytes, lines, header, ends, keepAtMost);
 }
 
 std::optional<std::string> readFileBytes(const std::string& fileName) { return readVisibleFile(fileName); }
@@ -110,13 +147,13 @@ std::int32_t mnCountFileLines(const std::string& fileName) {
   return content ? countLines(*content) : 0;
 }
 
-void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header) {
+void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header, LineEnds ends) {
   const std::optional<std::string> content = readVisibleFile(fileName);
   if (!content) {
     lines.assign(1, std::string());
     return;
   }
-  splitFileLines(*content, lines, header);
+  splitFileLines(*content, lines, header, ends);
 }
 
 }  // namespace utilities

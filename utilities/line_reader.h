@@ -2,7 +2,9 @@
 // Reads a whole text file into a line list with the dot-comment rules:
 // a later line "." + x is dropped, ".." + x comes back as "." + x, an empty
 // later line comes back as " ", and a first line "." + x is the header x.
-// A line ends at CR; CR LF is one terminator; a lone LF stays in the line.
+// A line ends at CR; CR LF is one terminator; a lone LF stays in the line,
+// as VB6 reads it. LineEnds::Any also ends a line at a lone LF, for checkouts
+// whose line ends were converted.
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +13,8 @@
 #include <vector>
 
 namespace utilities {
+
+enum class LineEnds { Crlf, Any };
 
 // Element 0 exists and stays empty; the lines are at 1..n, so the highest
 // index is the count.
@@ -23,13 +27,16 @@ inline std::int32_t upperBound(const LineList& lines) {
 // An open file's bytes and read position, as msReadNextLine sees them.
 class LineCursor {
  public:
-  explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+  explicit LineCursor(std::string_view bytes, LineEnds ends = LineEnds::Crlf) : bytes_(bytes), ends_(ends) {}
   bool atEnd() const { return position_ >= bytes_.size(); }
   // The next raw line without its terminator; "" at the end.
   std::string_view readLine();
 
  private:
+  std::size_t endOfLine(std::size_t from) const;
+
   std::string_view bytes_;
+  LineEnds ends_;
   std::size_t position_ = 0;
 };
 
@@ -37,15 +44,22 @@ class LineCursor {
 // A missing file (or a folder, or a hidden file) reads as no lines; a file that
 // exists but cannot be read raises its file error (untrapped: the caller's trap
 // reports it) and leaves lines and header as they were. The file is read once.
-void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header);
+void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header,
+                    LineEnds ends = LineEnds::Crlf);
 
 // The lines of bytes, as gReadFileLines reads them from a file.
-void splitFileLines(std::string_view bytes, LineList& lines, std::string& header);
+void splitFileLines(std::string_view bytes, LineList& lines, std::string& header,
+                    LineEnds ends = LineEnds::Crlf);
 
 // The same lines as views into bytes (or into static text), without copying:
 // element 0 exists and stays empty. For readers that keep the bytes.
 using LineViews = std::vector<std::string_view>;
-void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header);
+void splitFileLineViews(std::string_view bytes, LineViews& lines, std::string& header,
+                        LineEnds ends = LineEnds::Crlf);
+// The same, but stops once keepAtMost lines are kept: for a reader that
+// refuses longer files anyway, so that it never builds what it refuses.
+void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::string& header,
+                             std::size_t keepAtMost, LineEnds ends = LineEnds::Crlf);
 
 // The bytes of a file as gReadFileLines reads it; nothing when it does not
 // exist (or is a folder or hidden). Raises the read failure.
@@ -53,7 +67,25 @@ std::optional<std::string> readFileBytes(const std::string& fileName);
 
 // Number of lines in the file, 0 when it does not exist.
 std::int32_t mnCountFileLines(const std::string& fileName);
-std::int32_t countLines(std::string_view bytes);
+std::int32_t countLines(std::string_view bytes, LineEnds ends = LineEnds::Crlf);
+
+// True when the bytes hold a LF but no CR LF: a file whose line ends were
+// converted, which VB6 reads as one long line.
+bool hasOnlyLfLineEnds(std::string_view bytes);
+
+// The 1-based number of the file line that starts at each offset, for offsets
+// asked in ascending order; linear in the bytes over all calls.
+class LineNumbers {
+ public:
+  explicit LineNumbers(std::string_view bytes, LineEnds ends = LineEnds::Crlf) : bytes_(bytes), ends_(ends) {}
+  std::int32_t at(std::size_t offset);
+
+ private:
+  std::string_view bytes_;
+  LineEnds ends_;
+  std::size_t counted_ = 0;  // bytes before this offset are counted
+  std::int32_t line_ = 1;
+};
 
 // The next line to keep, or "" when the file holds no further line.
 std::string msReadNextLine(LineCursor& file);

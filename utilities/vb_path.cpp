@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "runtime/codepage.h"
-#include "utilities/cp1252_case.h"
+#include "utilities/folder_listing_cache.h"
 
 namespace utilities {
 
@@ -38,27 +37,6 @@ std::vector<std::string_view> splitComponents(std::string_view vbPath) {
 bool entryExists(const fs::path& path) {
   struct stat info {};
   return ::lstat(path.c_str(), &info) == 0;
-}
-
-// The one entry of folder whose name equals name apart from letter case;
-// nothing when none or several do. A folder that cannot be listed also gives
-// nothing: the name is then used as written, and whoever opens the path meets
-// (and reports) the real failure.
-std::optional<std::string> uniqueEntryIgnoringCase(const fs::path& folder, std::string_view name) {
-  std::error_code failure;
-  fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, failure);
-  std::optional<std::string> found;
-  for (; !failure && entry != fs::directory_iterator(); entry.increment(failure)) {
-    std::string entryName = entry->path().filename().string();
-    const std::string entryCp1252 = vb::utf8ToCp1252(entryName);
-    // A name Windows-1252 cannot spell cannot be what the project meant.
-    if (vb::cp1252ToUtf8(entryCp1252) != entryName) continue;
-    if (!equalsIgnoreCaseCp1252(entryCp1252, name)) continue;
-    if (found) return std::nullopt;
-    found = std::move(entryName);
-  }
-  if (failure) return std::nullopt;
-  return found;
 }
 
 // Walks vbPath from its start, replacing each component that does not exist

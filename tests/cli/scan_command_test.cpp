@@ -39,9 +39,13 @@ TEST(ScanCommandTest, ExitStatusTellsHowTheRunEnded) {
       {{dir.str() + "/none.vbp"}, 2, "File does not exist\n", "Run Time: 00:00:00"},
       {{missingSource}, 2, "Can't find file '", "File: 1/1"},
       {{}, 64, "", "Usage: scopster-scan"},
-      {{"a.vbp", "b.vbp"}, 64, "", "Usage: scopster-scan"},
       {{"--bogus"}, 64, "", "Usage: scopster-scan"},
+      {{"--format", "xml", sample}, 64, "", "unknown format 'xml'"},
+      {{"--line-ends=lf", sample}, 64, "", "unknown line ends 'lf'"},
+      {{sample, "--format"}, 64, "", "'--format' needs a value"},
+      {{"--format=tsv", "--", sample}, 1, "verdict\tfile\t", "File: 3/3"},
       {{"--help"}, 0, "Exit status:", ""},
+      {{"--version"}, 0, "scopster-scan (Scopster) 0.916\n", ""},
   };
   for (const Case& c : cases) {
     const Result result = scan(c.arguments);

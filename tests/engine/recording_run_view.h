@@ -9,6 +9,15 @@
 
 namespace engine_test {
 
+// A verdict with its texts copied, since the run's views do not outlive the call.
+struct RecordedVerdict {
+  std::string project, sourceFile, openedFile;
+  std::int32_t line = 0;
+  std::string declaration, name;
+  bool usedInOwnFile = false;
+  bool operator==(const RecordedVerdict&) const = default;
+};
+
 class RecordingRunView : public engine::RunView {
  public:
   std::string source;
@@ -21,6 +30,8 @@ class RecordingRunView : public engine::RunView {
   int repaints = 0;
   int yields = 0;
   std::function<void(RecordingRunView&)> onYield;
+  std::vector<RecordedVerdict> verdicts;
+  std::vector<std::string> lineEndWarnings;
 
   std::string sourceText() const override { return source; }
   void clearList() override { list.clear(); }
@@ -40,6 +51,11 @@ class RecordingRunView : public engine::RunView {
     if (onYield) onYield(*this);
   }
   bool stopRequested() const override { return stop; }
+  void reportVerdict(const engine::Verdict& v) override {
+    verdicts.push_back({std::string(v.project), std::string(v.sourceFile), v.openedFile.string(), v.line,
+                        std::string(v.declaration), std::string(v.name), v.usedInOwnFile});
+  }
+  void warnLineEnds(std::string_view file) override { lineEndWarnings.emplace_back(file); }
 };
 
 }  // namespace engine_test

@@ -134,3 +134,52 @@ TEST(LineReaderTest, UnreadableFileRaisesItsFileError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LineReaderTest, AnyLineEndsAlsoSplitAtLoneLfAndCr) {
+  const SplitCase cases[] = {
+      {"LF only", "a\nb\nc\n", {"a", "b", "c"}, "unchanged"},
+      {"CR LF stays one terminator", "a\r\nb\r\n", {"a", "b"}, "unchanged"},
+      {"CR alone", "a\rb", {"a", "b"}, "unchanged"},
+      {"LF CR is two terminators", "a\n\rb", {"a", " ", "b"}, "unchanged"},
+      {"empty LF lines become blanks", "a\n\n\nb", {"a", " ", " ", "b"}, "unchanged"},
+      {"dot rules still hold", ".T\n.c\n..d\nx", {".d", "x"}, "T"},
+  };
+  for (const auto& c : cases) {
+    LineList lines;
+    std::string header = "unchanged";
+    utilities::splitFileLines(c.bytes, lines, header, utilities::LineEnds::Any);
+    EXPECT_EQ(keptLines(lines), c.lines) << c.name;
+    EXPECT_EQ(header, c.header) << c.name;
+  }
+  const std::pair<const char*, std::int32_t> counts[] = {{"\n", 1}, {"a\nb", 2}, {"a\r\n\n", 2}, {"\n\r", 2}};
+  for (const auto& [bytes, expected] : counts)
+    EXPECT_EQ(utilities::countLines(bytes, utilities::LineEnds::Any), expected) << bytes;
+}
+
+TEST(LineReaderTest, OnlyLfLineEndsAreTold) {
+  const std::pair<const char*, bool> cases[] = {
+      {"a\nb\n", true}, {"a\r\nb\n", false}, {"a\rb", false}, {"no ends", false}, {"", false}, {"\n", true},
+  };
+  for (const auto& [bytes, expected] : cases) EXPECT_EQ(utilities::hasOnlyLfLineEnds(bytes), expected) << bytes;
+}
+
+TEST(LineReaderTest, LineNumbersCountFileLinesUpToEachOffset) {
+  const std::string bytes = "one\r\ntwo\nstill two\rthree\r\n\nfive";
+  struct Case {
+    utilities::LineEnds ends;
+    std::vector<std::pair<std::size_t, std::int32_t>> offsetLines;
+  };
+  const Case cases[] = {
+      {utilities::LineEnds::Crlf, {{0, 1}, {5, 2}, {9, 2}, {19, 3}, {26, 4}, {27, 4}}},
+      {utilities::LineEnds::Any, {{0, 1}, {5, 2}, {9, 3}, {19, 4}, {26, 5}, {27, 6}}},
+  };
+  for (const Case& c : cases) {
+    utilities::LineNumbers numbers(bytes, c.ends);
+    for (const auto& [offset, line] : c.offsetLines)
+      EXPECT_EQ(numbers.at(offset), line) << "offset " << offset << (c.ends == utilities::LineEnds::Any ? " any" : "");
+  }
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "cli/json_text.h"
+
+#include <array>
+#include <cstdio>
+
+#include "runtime/codepage.h"
+
+namespace cli {
+
+namespace {
+// The length of the valid UTF-8 sequence at text[at], or 0.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  else return 0;
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;  // no surrogates
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (at + length > text.size()) return 0;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  return length;
+}
+
+void appendEscaped(std::string& out, unsigned char c) {
+  switch (c) {
+    case '"': out += "\\\""; return;
+    case '\\': out += "\\\\"; return;
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    default: break;
+  }
+  if (c < 0x20 || c == 0x7F) {
+    std::array<char, 8> escaped{};
+    std::snprintf(escaped.data(), escaped.size(), "\\u%04x", c);
+    out += escaped.data();
+    return;
+  }
+  out += static_cast<char>(c);
+}
+}  // namespace
+
+std::string jsonString(std::string_view utf8) {
+  std::string out = "\"";
+  out.reserve(utf8.size() + 2);
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t length = utf8SequenceLength(utf8, at);
+    if (length == 0) {
+      out += "\xEF\xBF\xBD";
+      ++at;
+    } else if (length == 1) {
+      appendEscaped(out, static_cast<unsigned char>(utf8[at++]));
+    } else {
+      out.append(utf8, at, length);
+      at += length;
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::string jsonStringFrom1252(std::string_view text) { return jsonString(vb::cp1252ToUtf8(text)); }
+
+std::string jsonSeconds(double seconds) {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%.3f", seconds);
+  return text.data();
+}
+
+std::string uriPath(const std::string& path) {
+  static constexpr std::string_view kHex = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(path.size());
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+                       c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+    if (plain) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0x0F];
+    }
+  }
+  return out;
+}
+
+std::string fileUri(const std::filesystem::path& absolute, bool folder) {
+  std::string path = absolute.generic_string();
+  if (folder && !path.ends_with('/')) path += '/';
+  if (!path.starts_with('/')) path.insert(0, "/");  // a drive letter: file:///C:/...
+  return "file://" + uriPath(path);
+}
+
+}  // namespace cli

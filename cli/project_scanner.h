@@ -1,0 +1,51 @@
+#pragma once
+// Runs the projects and groups named on the command line, each project as a
+// run of its own, in order, and collects what each found.
+
+#include <atomic>
+#include <iosfwd>
+#include <string>
+
+#include "cli/progress_line.h"
+#include "cli/scan_options.h"
+#include "cli/scan_report.h"
+#include "diagnostics/error_handler.h"
+#include "diagnostics/scripted_dialogs.h"
+
+namespace cli {
+
+class ProjectScanner {
+ public:
+  // Boxes and warnings are printed to err as they come. The error handler
+  // answers every box with Abort while the scanner lives.
+  ProjectScanner(const ScanOptions& options, std::ostream& err, const std::atomic<bool>* stop,
+                 ProgressLine* progress);
+  ~ProjectScanner();
+  ProjectScanner(const ProjectScanner&) = delete;
+  ProjectScanner& operator=(const ProjectScanner&) = delete;
+
+  ScanReport run();
+
+ private:
+  void scanInput(const std::string& input);
+  void scanGroup(const std::string& group);
+  void scanProject(const std::string& project);
+  void finishReport(ProjectReport& report);
+  void warnLineEnds(std::string_view file);
+  void noteBox(const diagnostics::ShownBox& box);
+  bool stopped() const { return stop_ != nullptr && stop_->load(); }
+
+  const ScanOptions& options_;
+  std::ostream& err_;
+  const std::atomic<bool>* stop_;
+  ProgressLine* progress_;
+  diagnostics::ScriptedDialogs dialogs_;
+  diagnostics::ErrorHandlerSetup previousSetup_;
+  std::string failedFile_;  // the file of the failure about to be shown, if any
+  ScanReport report_;
+  ProjectReport* current_ = nullptr;  // receives the errors and warnings
+};
+
+int combinedExitStatus(const ScanReport& report);
+
+}  // namespace cli

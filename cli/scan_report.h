@@ -1,0 +1,51 @@
+#pragma once
+// What one call of scopster-scan found, project by project, for the reporters.
+// Texts are Windows-1252 as the engine holds them; opened paths are as this
+// file system spells them.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct VerdictRecord {
+  std::string sourceFile;  // as the project lists it
+  std::filesystem::path openedFile;
+  std::int32_t line = 0;
+  std::string declaration;
+  std::string name;
+  bool usedInOwnFile = false;  // "Private"; otherwise "Unused"
+};
+
+// An error or a warning, with the file it concerns (may be empty).
+struct Notice {
+  std::string file;
+  std::string message;
+};
+
+struct ProjectReport {
+  std::string project;  // as given
+  std::filesystem::path openedProject;
+  std::vector<std::string> lines;  // the result list
+  std::string runTime;             // the final run-time label
+  std::vector<VerdictRecord> verdicts;
+  std::vector<Notice> errors;
+  std::vector<Notice> warnings;
+  std::int32_t files = 0;
+  std::int32_t declarations = 0;
+  double elapsedSeconds = 0;
+  int status = 0;  // the exit status this project alone would give
+};
+
+struct ScanReport {
+  std::vector<ProjectReport> projects;
+  int status = 0;
+};
+
+inline const char* verdictText(const VerdictRecord& verdict) {
+  return verdict.usedInOwnFile ? "Private" : "Unused";
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+// Writing the error log safely: never through a symlink, each record whole
+// however many programs append at once, folders private to the user.
+// POSIX: log_file_posix.cpp; a Windows build supplies its own.
+
+#include <filesystem>
+#include <string_view>
+
+namespace platform {
+
+// Appends record to file with one write, creating the file (owner-only) when
+// absent. Refuses a symlink or anything but a regular file in the file's
+// place. Raises the file error (vb::VbError) when it cannot.
+void appendLogRecord(const std::filesystem::path& file, std::string_view record);
+
+// Makes sure folder exists, creating each missing component owner-only, and
+// that folder and its parent are real folders (not symlinks) that belong to
+// this user and that nobody else can write to. Raises the file error when a
+// folder cannot be made, Permission denied (70) when one is not ours.
+void makePrivateFolder(const std::filesystem::path& folder);
+
+}  // namespace platform
