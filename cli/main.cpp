@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/scan_command.h"
+#include "platform/console.h"
 
 namespace {
 std::atomic<bool> stopRequested{false};
@@ -13,6 +14,7 @@ extern "C" void requestStop(int) { stopRequested = true; }
 
 int main(int argc, char** argv) {
   std::signal(SIGINT, requestStop);
+  platform::useBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested);

@@ -1,12 +1,12 @@
 #include "diagnostics/error_handler.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <system_error>
 
 #include "diagnostics/app_globals.h"
+#include "diagnostics/log_file.h"
 #include "platform/application_info.h"
 #include "runtime/vb_time.h"
 
@@ -96,15 +96,10 @@ std::string errorLogEntry(std::string_view dateTime, std::string_view location, 
 }
 
 void gErrorLogAppend(const std::filesystem::path& fileName, std::string_view text) {
-  std::FILE* file = std::fopen(fileName.c_str(), "ab");
-  if (file == nullptr) throw vb::VbError::fromErrno(errno);
   std::string record;
   record.reserve(text.size() + 4);
   record.append("\"").append(text).append("\"").append(kCrLf);
-  const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
-  const int writeErrno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) throw vb::VbError::fromErrno(written ? errno : writeErrno);
+  appendToFile(fileName, record);
 }
 
 std::int16_t gnErrorHandler(std::string_view objectName, std::string_view procedureName,

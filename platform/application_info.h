@@ -29,7 +29,8 @@ struct ApplicationInfo {
 std::filesystem::path applicationFolder();
 
 // The per-user data folder for this application ($XDG_DATA_HOME/Ombry/Scopster,
-// or ~/.local/share/Ombry/Scopster); not created here.
+// or ~/.local/share/Ombry/Scopster; on Windows %LOCALAPPDATA%\Ombry\Scopster);
+// not created here.
 std::filesystem::path userDataFolder();
 
 }  // namespace platform
