@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, requestStop);
   platform::useBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const std::vector<std::string> arguments = platform::commandLineArguments(argc, argv);
   return cli::runScanCommand(arguments, std::cout, std::cerr, &stopRequested);
 }
