@@ -10,6 +10,9 @@ scopster_packages=(
   locales        # locale sources, compiled into the build folder for the tests
   xauth xvfb     # a display for screenshots on a machine without one
   time           # peak memory in bench/run-bench
+  mingw-w64      # the Windows cross-build (scripts/windows-stage.sh)
+  googletest     # GoogleTest sources, built for Windows in that stage
+  wine wine64    # runs the Windows tests and scopster-scan.exe
 )
 
 scopster_missing_packages() {
