@@ -20,6 +20,9 @@ scopster_packages=(
   help2man       # the man page of scopster-scan, from its --help
   dpkg-dev       # dpkg-shlibdeps: the .deb's dependencies, computed by CPack
   desktop-file-utils appstream man-db  # checks of the installed desktop entry, metainfo, man page
+  mingw-w64      # the Windows cross-build (scripts/windows-stage.sh)
+  googletest     # GoogleTest sources, built for Windows in that stage
+  wine wine64    # runs the Windows tests and scopster-scan.exe
 )
 
 scopster_missing_packages() {
