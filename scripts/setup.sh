@@ -25,12 +25,16 @@ scopster_packages=(
   wine wine64    # runs the Windows tests and scopster-scan.exe
 )
 
+scopster_package_installed() {
+  # A nodejs built upstream brings its own npm and conflicts with Debian's.
+  [[ $1 == npm ]] && command -v npm >/dev/null && return 0
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
 scopster_missing_packages() {
   local package
   for package in "${scopster_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      printf '%s\n' "$package"
-    fi
+    scopster_package_installed "$package" || printf '%s\n' "$package"
   done
 }
 
