@@ -10,9 +10,15 @@
 #include "main_window/qt_dialogs.h"
 #include "widgets/window_icon.h"
 #include "platform/mail_transport.h"
-#include "platform/qt/settings_store_qt.h"
 #include "platform/settings_store.h"
 #include "utilities/bug_report_offer.h"
+#ifdef _WIN32
+#include "platform/settings_store_win.h"
+using SystemSettingsStore = platform::RegistrySettingsStore;
+#else
+#include "platform/qt/settings_store_qt.h"
+using SystemSettingsStore = platform::QtSettingsStore;
+#endif
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -20,7 +26,7 @@ int main(int argc, char** argv) {
   // Times and dates in the user's own formats (the run time, the printout).
   std::setlocale(LC_ALL, "");
 
-  platform::QtSettingsStore settings;
+  SystemSettingsStore settings;
   platform::installSettingsStore(&settings);
   const std::unique_ptr<platform::MailTransport> mail = platform::systemMailTransport();
   diagnostics::installMailTransport(mail.get());

@@ -56,8 +56,9 @@ bool isInstalledProgram();
 std::filesystem::path helpFolder();
 
 // The per-user data folder for this application ($XDG_DATA_HOME/Ombry/Scopster,
-// or ~/.local/share/Ombry/Scopster); not created here. Empty when the user
-// has neither, so that nothing per-user lands in a shared folder.
+// or ~/.local/share/Ombry/Scopster; on Windows %LOCALAPPDATA%\Ombry\Scopster);
+// not created here. Empty when the user has none, so that nothing per-user
+// lands in a shared folder.
 std::filesystem::path userDataFolder();
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 // Writing the error log safely: never through a symlink, each record whole
 // however many programs append at once, folders private to the user.
-// POSIX: log_file_posix.cpp; a Windows build supplies its own.
+// POSIX: log_file_posix.cpp; Windows: log_file_win.cpp, where a new folder
+// takes its access list from the user's profile folder instead of a mode.
 
 #include <filesystem>
 #include <string_view>

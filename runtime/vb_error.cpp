@@ -52,12 +52,16 @@ std::int32_t errorNumberForErrno(int errnoValue) {
     case EACCES:
     case EPERM: return err::PermissionDenied;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
     case EFBIG: return err::DiskFull;
     case EIO: return err::DeviceIoError;
+#ifdef ENOMEDIUM
+    case ENOMEDIUM:
+#endif
     case ENXIO:
-    case ENODEV:
-    case ENOMEDIUM: return err::DeviceUnavailable;
+    case ENODEV: return err::DeviceUnavailable;
     case ENAMETOOLONG:
     case EINVAL:
     case EBADF: return err::BadFileNameOrNumber;

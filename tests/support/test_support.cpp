@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -9,9 +10,19 @@
 namespace test_support {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "scopster-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // create_directory is false for a name that is taken, so no two tests share one.
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = base / ("scopster-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) {
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all);
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary folder could be created");
 }
 
 TempDir::~TempDir() {

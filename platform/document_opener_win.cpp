@@ -1,0 +1,20 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "platform/system_services.h"
+
+namespace platform {
+
+// ShellExecuteA "open", shown normally: the shell's own result, which is above
+// 32 on success and an error code (2 file not found, 31 no association) else.
+std::int32_t openDocument(std::string_view pathOrUrl) {
+  // A NUL would end the text early and open some other file.
+  if (pathOrUrl.find('\0') != std::string_view::npos) return ERROR_FILE_NOT_FOUND;
+  const std::string target(pathOrUrl);
+  const HINSTANCE result = ::ShellExecuteA(nullptr, "open", target.c_str(), "", "", SW_SHOWNORMAL);
+  return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
+}
+
+}  // namespace platform
