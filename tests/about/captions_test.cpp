@@ -19,6 +19,7 @@
 #include "diagnostics/app_globals.h"
 #include "main_window/frm_scopster.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "widgets/eliding_label.h"
 
@@ -62,7 +63,7 @@ int expectCaptionsFit(const QWidget& window, const std::string& where) {
 
 class CaptionsTest : public ::testing::Test {
  protected:
-  CaptionsTest() { diagnostics::gsProductVersion = "Scopster v0.916"; }
+  const test_support::ProductTexts texts{"Scopster v0.916", ""};
   test_support::ScriptedErrorHandler errors;
   test_support::MemorySettingsStore settings;
 };

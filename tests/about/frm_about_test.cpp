@@ -14,6 +14,7 @@
 #include "platform/settings_store.h"
 #include "tests/about/dialog_test_support.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -34,10 +35,7 @@ class KeptMail : public platform::MailTransport {
 
 class AboutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle = "Scopster v0.916";
-  }
+  const test_support::ProductTexts texts;
   std::string counter() { return platform::getSetting("Ombry", "nAboutQuillpostCount", "(absent)"); }
   // Opens the box as Help > About does and closes it with the close box.
   void openAndClose() {

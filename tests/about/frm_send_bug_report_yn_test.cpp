@@ -12,6 +12,7 @@
 #include "diagnostics/app_globals.h"
 #include "tests/about/dialog_test_support.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 
 namespace {
 
@@ -20,10 +21,8 @@ using about_test::whenModalShows;
 
 class SendBugReportYNTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    store_.put("SendBugReports", "");
-  }
+  void SetUp() override { store_.put("SendBugReports", ""); }
+  const test_support::ProductTexts texts_{"Scopster v0.916", ""};
   // Shows the question, lets act answer it, and returns gbYes.
   bool ask(const std::function<void(QWidget&)>& act) {
     whenModalShows("frmSendBugReportYN", [this, act](QWidget& dialog) {

@@ -6,6 +6,7 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -17,10 +18,7 @@ using diagnostics::msgbox::Retry;
 
 class ErrorHandlerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsOSVersion.clear();
-    diagnostics::gsUserRegion.clear();
-  }
+  const test_support::ProductTexts texts{"", ""};
   test_support::ScriptedErrorHandler handler;
 };
 
@@ -118,7 +116,6 @@ TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
 }
 
 TEST_F(ErrorHandlerTest, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
-  test_support::ScriptedErrorHandler handler;
   handler.dialogs().queueAnswer(Retry);
   handler.dialogs().queueAnswer(Ignore);
   handler.dialogs().queueAnswer(Abort);

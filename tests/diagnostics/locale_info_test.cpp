@@ -7,6 +7,7 @@
 #include "diagnostics/locale_info.h"
 #include "tests/support/test_locales.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -37,7 +38,7 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
       {"xx_YY.UTF-8", std::nullopt, false, kQueryFailed, "", std::nullopt},
   };
   test_support::ScopedEnvironment environment;
-  diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  const test_support::ProductTexts texts("", "Scopster v0.916");
   for (const auto& c : cases) {
     const std::string what = std::string(c.locale) + " stored " + c.stored.value_or("(none)");
     test_support::useLocale(environment, c.locale);
@@ -63,8 +64,6 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
     EXPECT_EQ(settings.value("UserRegion"), c.storedAfterSave) << what;
     EXPECT_EQ(saveError, bError) << what;
   }
-  diagnostics::gsMsgBoxTitle.clear();
-  diagnostics::gsUserRegion.clear();
 }
 
 TEST(LocaleInfoTest, OnlyTheCountryCodeIsKnown) {

@@ -7,6 +7,7 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -32,10 +33,7 @@ class RecordingTransport : public platform::MailTransport {
 
 class SendEmailTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle = "Scopster v0.916";
-  }
+  const test_support::ProductTexts texts;
   test_support::ScriptedErrorHandler handler;
 };
 

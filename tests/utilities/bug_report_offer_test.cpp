@@ -9,6 +9,7 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "utilities/bug_report_offer.h"
 
@@ -31,10 +32,8 @@ class KeptMail : public platform::MailTransport {
 
 class BugReportOfferTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    store.put("SendBugReports", "");
-  }
+  void SetUp() override { store.put("SendBugReports", ""); }
+  const test_support::ProductTexts texts{"Scopster v0.916", ""};
   // A log of numbered lines, "line 1" ... "line n", CR LF each.
   void writeLog(int count) const {
     std::string log;

@@ -7,6 +7,7 @@
 #include "diagnostics/app_globals.h"
 #include "tests/support/test_locales.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "tests/utilities/placement_memory_window.h"
 #include "utilities/general.h"
@@ -48,8 +49,7 @@ TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
   test_support::ScopedEnvironment environment;
   for (const auto& c : cases) {
     test_support::useLocale(environment, c.locale);
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle.clear();
+    const test_support::ProductTexts texts("Scopster v0.916", "");
     test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
     test_support::MemorySettingsStore settings;
     if (*c.storedRegion) settings.put("UserRegion", c.storedRegion);
@@ -70,9 +70,6 @@ TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
     EXPECT_EQ(handler.prompt(0), c.prompt) << what;
     EXPECT_EQ(handler.dialogs().boxes()[0].title, c.boxTitle) << what;
   }
-  for (std::string* text : {&diagnostics::gsProductVersion, &diagnostics::gsMsgBoxTitle,
-                            &diagnostics::gsOSVersion, &diagnostics::gsUserRegion})
-    text->clear();
 }
 
 }  // namespace

@@ -37,15 +37,6 @@ TEST(GeneralTest, TextRoutines) {
   EXPECT_EQ(handler.boxCount(), 0U);
 }
 
-TEST(GeneralTest, PauseLastsAtLeastTheRequestedTime) {
-  for (const std::int16_t milliseconds : {-5, 0, 1, 60}) {
-    bool bError = false;
-    const std::uint32_t before = platform::tickCount();
-    utilities::gGPause(milliseconds, bError);
-    EXPECT_GE(platform::tickCount() - before, static_cast<std::uint32_t>(std::max<int>(milliseconds, 0)));
-  }
-}
-
 TEST(GeneralTest, OsVersionText) {
   const std::string longPack(127, 'p');
   const std::pair<platform::OsVersionInfo, std::string> cases[] = {
