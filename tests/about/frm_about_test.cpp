@@ -84,12 +84,6 @@ TEST_F(AboutTest, ShowsProductContactsAndLinks) {
   EXPECT_EQ(control<QWidget>(box, "chkSendBugReports").nextInFocusChain(), &control<QWidget>(box, "cmdSysInfo"));
 }
 
-TEST_F(AboutTest, NothingIsClippedAtTheDesignSize) {
-  about::frmAbout box;
-  box.Form_Load();
-  about_test::expectLabelsFit(box);
-}
-
 TEST_F(AboutTest, BugReportBoxFollowsAndStoresTheSetting) {
   for (const auto& [stored, ticked] : {std::pair{"", true}, std::pair{"Scopster v0.916", false}}) {
     store_.put("SendBugReports", stored);

@@ -10,7 +10,6 @@
 #include "tests/about/dialog_test_support.h"
 #include "tests/support/test_support.h"
 
-using namespace std::string_literals;
 
 namespace {
 
@@ -81,15 +80,6 @@ TEST_F(MultiLineTextTest, PlacedByItsTwips) {
   EXPECT_EQ(control<QPushButton>(dialog, "cmdOK").geometry(), QRect(80, 160, 75, 23));
   EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").text(), "&Cancel");
   EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").geometry(), QRect(168, 160, 75, 23));
-}
-
-TEST(MultiLineTextScripted, ScriptedDialogsAnswerForTheTerminal) {
-  test_support::ScriptedErrorHandler handler;
-  handler.dialogs().queueText("\0  typed \0"s);
-  bool obError = false;
-  EXPECT_EQ(about::gsMultiLineText("Caption", obError), "typed");
-  EXPECT_EQ(about::gsMultiLineText("Caption", obError), "") << "the script ran out: cancelled";
-  EXPECT_EQ(handler.dialogs().textCaptions().size(), 2u);
 }
 
 }  // namespace

@@ -96,18 +96,6 @@ TEST_F(ErrorHandlerTest, UnwritableLogFallsBackAndTheBoxIsShownAnyway) {
   EXPECT_NE(test_support::readFile(fallback).find("ErrNo: 70  Permission denied"), std::string::npos);
 }
 
-TEST_F(ErrorHandlerTest, AbortOffersTheBugReportButRetryAndIgnoreDoNot) {
-  int offers = 0;
-  auto setup = diagnostics::errorHandlerSetup();
-  setup.offerBugReport = [&] { ++offers; };
-  diagnostics::installErrorHandler(setup);
-  for (const int answer : {Retry, Ignore, Abort, Ok}) {
-    handler.dialogs().queueAnswer(answer);
-    diagnostics::gnErrorHandler("x", "y", 0, vb::VbError::standard(5));
-  }
-  EXPECT_EQ(offers, 2);
-}
-
 TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
   EXPECT_EQ(diagnostics::versionText(2, 14), "v2.014");
   EXPECT_EQ(diagnostics::versionText(1, 5), "v1.005");

@@ -37,19 +37,6 @@ class SendEmailTest : public ::testing::Test {
   test_support::ScriptedErrorHandler handler;
 };
 
-TEST_F(SendEmailTest, RecipientAndSubjectAreBuiltFromPrefixAndHead) {
-  RecordingTransport transport;
-  diagnostics::gSendEMail("Bug", "Bug Report", "line\r\n");
-  diagnostics::gSendEMail("", "", "typed text");
-  ASSERT_EQ(transport.sent.size(), 2u);
-  EXPECT_EQ(transport.sent[0].recipient, "BugScopsterv0.916@ombry.example");
-  EXPECT_EQ(transport.sent[0].subject, "Bug Report Scopster v0.916");
-  EXPECT_EQ(transport.sent[0].body, "line\r\n");
-  EXPECT_EQ(transport.sent[1].recipient, "Scopsterv0.916@ombry.example");
-  EXPECT_EQ(transport.sent[1].subject, " Scopster v0.916");
-  EXPECT_EQ(handler.boxCount(), 0u);
-}
-
 TEST_F(SendEmailTest, EveryFailureIsOneBoxAndNoLogRecord) {
   for (const auto answer : {RecordingTransport::Answer::Refuse, RecordingTransport::Answer::Throw}) {
     RecordingTransport transport(answer);

@@ -42,15 +42,4 @@ TEST(StopWhileReadingTest, StopAtAnyPreparingYieldEndsTheRunThere) {
   }
 }
 
-TEST(StopWhileReadingTest, WithoutStopTheSameProjectReportsEveryFile) {
-  ProjectFixture p;
-  RecordingRunView view;
-  view.source = projectOfManyFiles(p, 50);
-  engine::Analyser analyser(view, std::chrono::milliseconds(0));
-  bool bError = false;
-  analyser.mAnalyse(bError);
-  EXPECT_FALSE(bError);
-  EXPECT_EQ(view.list.size(), 1u + 50u * 4u);
-}
-
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "engine/analyser.h"
 #include "tests/engine/project_fixture.h"
@@ -11,45 +9,18 @@
 namespace {
 
 using engine_test::ProjectFixture;
-using engine_test::RecordedVerdict;
 using engine_test::RecordingRunView;
 
 struct VerdictRun {
   RecordingRunView view;
   bool bError = false;
 
-  VerdictRun(const std::string& project, utilities::LineEnds ends = utilities::LineEnds::Crlf) {
+  explicit VerdictRun(const std::string& project) {
     view.source = project;
     engine::Analyser analyser(view);
-    analyser.setLineEnds(ends);
     analyser.mAnalyse(bError);
   }
 };
-
-std::string withLfOnly(std::string text) {
-  std::string out;
-  for (const char c : text)
-    if (c != '\r') out += c;
-  return out;
-}
-
-TEST(VerdictTest, SampleVerdictsCarryFileLinesAndNames) {
-  test_support::ScriptedErrorHandler handler;
-  const std::filesystem::path folder = std::filesystem::path(SCOPSTER_SOURCE_DIR) / "examples" / "Sample";
-  const std::string project = (folder / "Sample.vbp").string();
-  const std::string frm = folder.string() + "/frmMain.frm";
-  const std::string util = folder.string() + "/modUtil.bas";
-  VerdictRun run(project);
-  const std::vector<RecordedVerdict> expected = {
-      {project, frm, frm, 19, "Public Sub RefreshView()", "RefreshView", false},
-      {project, util, util, 7, "Public gnCounter As Long", "gnCounter", true},
-      {project, util, util, 9, "Public Sub ShowTotals()", "ShowTotals", false},
-      {project, util, util, 13, "Public Function Factorial(ByVal n As Long) As Long", "Factorial", false},
-      {project, util, util, 21, "Public Sub ResetCounter()", "ResetCounter", true},
-  };
-  EXPECT_EQ(run.view.verdicts, expected);
-  EXPECT_TRUE(run.view.lineEndWarnings.empty());
-}
 
 TEST(VerdictTest, LineNumbersCountTheLinesTheReaderLeavesOut) {
   test_support::ScriptedErrorHandler handler;
@@ -69,40 +40,6 @@ TEST(VerdictTest, OpenedFileIsThePathOnThisFileSystem) {
   ASSERT_EQ(run.view.verdicts.size(), 1u);
   EXPECT_EQ(run.view.verdicts[0].sourceFile, fixture.dir().str() + "/src\\MOD.bas");
   EXPECT_EQ(run.view.verdicts[0].openedFile, fixture.path("Src/Mod.bas"));
-}
-
-// A checkout whose line ends git converted: read as VB6 does it reports
-// nothing and warns; read with any line ends it gives the CR LF verdicts.
-TEST(VerdictTest, LfOnlyFilesWarnAndAnyLineEndsRestoresTheVerdicts) {
-  test_support::ScriptedErrorHandler handler;
-  const std::string a = "Public Sub A()\r\nEnd Sub\r\nPublic Sub Helper()\r\nEnd Sub\r\n";
-  const std::string b = "Sub B()\r\n    A\r\nEnd Sub\r\n";
-  const std::string vbp = "Module=a; a.bas\r\nModule=b; b.bas\r\n";
-  ProjectFixture crlfCopy;
-  crlfCopy.write("a.bas", a);
-  crlfCopy.write("b.bas", b);
-  VerdictRun original(crlfCopy.write("P.vbp", vbp));
-  ProjectFixture lfCopy;
-  lfCopy.write("a.bas", withLfOnly(a));
-  lfCopy.write("b.bas", withLfOnly(b));
-  const std::string project = lfCopy.write("P.vbp", withLfOnly(vbp));
-  const std::string crlfProject = lfCopy.write("Q.vbp", vbp);
-
-  VerdictRun sourcesAsVb6(crlfProject);
-  EXPECT_EQ(sourcesAsVb6.view.lineEndWarnings, (std::vector<std::string>{lfCopy.path("a.bas"), lfCopy.path("b.bas")}));
-  EXPECT_TRUE(sourcesAsVb6.view.verdicts.empty());
-  VerdictRun projectAsVb6(project);
-  EXPECT_EQ(projectAsVb6.view.lineEndWarnings, (std::vector<std::string>{project}));
-
-  VerdictRun anyEnds(project, utilities::LineEnds::Any);
-  EXPECT_TRUE(anyEnds.view.lineEndWarnings.empty());
-  ASSERT_EQ(anyEnds.view.verdicts.size(), original.view.verdicts.size());
-  ASSERT_FALSE(original.view.verdicts.empty());
-  for (std::size_t i = 0; i < original.view.verdicts.size(); ++i) {
-    EXPECT_EQ(anyEnds.view.verdicts[i].declaration, original.view.verdicts[i].declaration);
-    EXPECT_EQ(anyEnds.view.verdicts[i].line, original.view.verdicts[i].line);
-    EXPECT_EQ(anyEnds.view.verdicts[i].usedInOwnFile, original.view.verdicts[i].usedInOwnFile);
-  }
 }
 
 }  // namespace
