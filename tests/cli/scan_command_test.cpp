@@ -3,22 +3,13 @@
 #include <sstream>
 
 #include "cli/scan_command.h"
+#include "tests/cli/scan_result.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result scan(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = cli::runScanCommand(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
+using cli_test::Result;
+using cli_test::scan;
 
 TEST(ScanCommandTest, ExitStatusTellsHowTheRunEnded) {
   test_support::TempDir dir;

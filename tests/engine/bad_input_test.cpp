@@ -86,15 +86,6 @@ TEST(BadInputTest, FolderOrHiddenFileListedAsSourceIsNotFound) {
   }
 }
 
-TEST(BadInputTest, QuotePastPosition32767InAnotherFileIsReported) {
-  test_support::ScriptedErrorHandler handler;
-  ProjectFixture p;
-  const Outcome outcome = analyse(projectWithOther(p, std::string(40000, 'x') + " Target \"a\"\r\n"));
-  EXPECT_TRUE(outcome.bError);
-  ASSERT_EQ(handler.boxCount(), 1u);
-  EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbLiteralRemStripCheck.1\r\n\r\nOverflow");
-}
-
 // Modules reach 65,534 lines. Names declared and used near the end of a
 // 40,000-line module are found, in it and in the other files.
 TEST(BadInputTest, ModulesOfMoreThan32767LinesAreScannedAndSearchedWhole) {

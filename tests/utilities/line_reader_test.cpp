@@ -86,18 +86,6 @@ TEST(LineReaderTest, ReadsFileThroughVbPath) {
   EXPECT_EQ(utilities::mnCountFileLines(dir.str() + "/Proj/Forms/Main.frm"), 4);
 }
 
-TEST(LineReaderTest, ReadsMegabyteBinaryLine) {
-  test_support::TempDir dir;
-  std::string line(1 << 20, '\0');
-  for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>(i % 251 == 13 ? 0 : i % 251);
-  const auto file = dir.write("big.bas", line);
-  LineList lines;
-  std::string header;
-  utilities::gReadFileLines(file.string(), lines, header);
-  ASSERT_EQ(utilities::upperBound(lines), 1);
-  EXPECT_TRUE(lines[1] == line) << "line of " << lines[1].size() << " bytes differs";
-}
-
 TEST(LineReaderTest, AbsentFilesReadAsNoLines) {
   test_support::TempDir dir;
   dir.write(".hidden.bas", "a\r\nb\r\n");

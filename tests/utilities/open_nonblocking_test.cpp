@@ -14,7 +14,6 @@
 #include "runtime/vb_error.h"
 #include "tests/support/test_support.h"
 #include "utilities/file_bytes.h"
-#include "utilities/file_exists.h"
 
 namespace {
 
@@ -50,32 +49,6 @@ TEST(OpenNonblockingTest, OnlyRegularFilesGiveBytes) {
   EXPECT_EQ(utilities::readRegularFile(dir.path()), std::nullopt);
   EXPECT_EQ(utilities::readRegularFile("/dev/null"), std::nullopt);
   EXPECT_THROW(utilities::readRegularFile(dir.path() / "none.bas"), vb::VbError);
-}
-
-TEST(OpenNonblockingTest, NameHoldingNulNamesNoFile) {
-  test_support::TempDir dir;
-  dir.write("a.bas", "Public X\r\n");
-  const std::string cut = dir.str() + "/a.bas" + std::string(1, '\0') + "rest";
-  bool bError = false;
-  test_support::ScriptedErrorHandler handler;
-  EXPECT_FALSE(utilities::gbFileExists(cut, bError));
-  EXPECT_FALSE(utilities::gbFileExists(dir.str() + std::string(1, '\0') + "/*.bas", bError));
-  EXPECT_EQ(utilities::readVisibleFile(cut), std::nullopt);
-  EXPECT_FALSE(bError);
-  EXPECT_EQ(handler.boxCount(), 0u);
-}
-
-TEST(OpenNonblockingTest, WildcardInTheNameIsABadFileName) {
-  test_support::TempDir dir;
-  dir.write("a.bas", "Public X\r\n");
-  for (const char* name : {"/a.b*", "/?.bas", "/*"}) {
-    try {
-      utilities::readVisibleFile(dir.str() + name);
-      ADD_FAILURE() << name << " was opened";
-    } catch (const vb::VbError& failure) {
-      EXPECT_EQ(failure.number(), vb::err::BadFileNameOrNumber) << name;
-    }
-  }
 }
 
 }  // namespace
