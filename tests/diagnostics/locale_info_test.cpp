@@ -29,9 +29,7 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
   const RegionCase cases[] = {
       {"en_GB.UTF-8", "44", false, "", "44", "44"},
       {"en_US.UTF-8", "44", true, kRegionChanged, "1", "1"},
-      {"en_GB.UTF-8", std::nullopt, false, "", "44", "44"},
       {"en_GB.UTF-8", "", false, "", "44", "44"},
-      {"C", std::nullopt, false, "", "C", "C"},  // no calling code is a region too
       {"C", "C", false, "", "C", "C"},
       {"en_GB.UTF-8", "C", true, kRegionChanged, "44", "44"},
       {"xx_YY.UTF-8", "44", false, kQueryFailed, "", "44"},  // a failed query never overwrites

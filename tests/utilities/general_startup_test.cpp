@@ -30,13 +30,9 @@ struct StartUpCase {
 TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
   const StartUpCase cases[] = {
       {"en_GB.UTF-8", "", "", "", "", {5100, 2400, 9000, 6000}},  // no stored left: centred
-      {"en_GB.UTF-8", "44", "1200", "", "", {1200, 900, 9000, 6000}},
       // The title is already set when the region box shows.
       {"en_US.UTF-8", "44", "1200", "Your region setting has changed\r\n\r\nResetting start up defaults",
        "Scopster v0.916", {1200, 900, 9000, 6000}},
-      // A locale without a calling code starts as quietly as any other.
-      {"C", "C", "1200", "", "", {1200, 900, 9000, 6000}},
-      {"C", "", "", "", "", {5100, 2400, 9000, 6000}},
       // A failed check stops start-up before the placement.
       {"xx_YY.UTF-8", "44", "1200",
        "Source: modGetLocaleInfo.msGetLocaleInfoUser.GetLocaleInfo 1\r\n\r\nError occurred with GetLocaleInfo",
