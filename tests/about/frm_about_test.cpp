@@ -15,23 +15,13 @@
 #include "tests/about/dialog_test_support.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 using about_test::control;
 namespace mb = diagnostics::msgbox;
-
-class KeptMail : public platform::MailTransport {
- public:
-  KeptMail() { diagnostics::installMailTransport(this); }
-  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    return true;
-  }
-  std::vector<platform::MailMessage> sent;
-};
 
 class AboutTest : public ::testing::Test {
  protected:
@@ -52,7 +42,7 @@ class AboutTest : public ::testing::Test {
 
   test_support::ScriptedErrorHandler handler_{mb::No};
   test_support::MemorySettingsStore store_;
-  KeptMail mail_;
+  test_support::RecordingMailTransport mail_;
 };
 
 TEST_F(AboutTest, ShowsProductContactsAndLinks) {

@@ -8,28 +8,12 @@
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-// The transport's far side: what was handed over, or a refusal.
-class RecordingTransport : public platform::MailTransport {
- public:
-  enum class Answer { Accept, Refuse, Throw };
-  explicit RecordingTransport(Answer answer = Answer::Accept) : answer_(answer) {
-    diagnostics::installMailTransport(this);
-  }
-  ~RecordingTransport() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    if (answer_ == Answer::Throw) throw std::runtime_error("transport broke");
-    return answer_ == Answer::Accept;
-  }
-  std::vector<platform::MailMessage> sent;
-
- private:
-  Answer answer_;
-};
+using test_support::RecordingMailTransport;
 
 class SendEmailTest : public ::testing::Test {
  protected:
@@ -38,8 +22,8 @@ class SendEmailTest : public ::testing::Test {
 };
 
 TEST_F(SendEmailTest, EveryFailureIsOneBoxAndNoLogRecord) {
-  for (const auto answer : {RecordingTransport::Answer::Refuse, RecordingTransport::Answer::Throw}) {
-    RecordingTransport transport(answer);
+  for (const auto answer : {RecordingMailTransport::Answer::Refuse, RecordingMailTransport::Answer::Throw}) {
+    RecordingMailTransport transport(answer);
     diagnostics::gSendEMail("Quillpost", "Quillpost List", "Please add me");
     EXPECT_EQ(transport.sent.size(), 1u);
   }

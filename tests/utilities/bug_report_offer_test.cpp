@@ -10,6 +10,7 @@
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 #include "utilities/bug_report_offer.h"
 
@@ -18,17 +19,6 @@ namespace {
 void writeFile(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
-
-class KeptMail : public platform::MailTransport {
- public:
-  KeptMail() { diagnostics::installMailTransport(this); }
-  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    return true;
-  }
-  std::vector<platform::MailMessage> sent;
-};
 
 class BugReportOfferTest : public ::testing::Test {
  protected:
@@ -55,7 +45,7 @@ class BugReportOfferTest : public ::testing::Test {
 
   test_support::ScriptedErrorHandler handler;
   test_support::MemorySettingsStore store;
-  KeptMail mail;
+  test_support::RecordingMailTransport mail;
   int questions = 0;
 };
 
