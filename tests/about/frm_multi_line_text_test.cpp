@@ -75,10 +75,8 @@ TEST_F(MultiLineTextTest, PlacedByItsTwips) {
   about::frmMultiLineText dialog;
   ASSERT_EQ(dialog.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
   EXPECT_EQ(dialog.size(), QSize(275, 204));
-  EXPECT_EQ(control<QPlainTextEdit>(dialog, "txtMultiLineText").geometry(), QRect(16, 8, 241, 137));
   EXPECT_EQ(control<QPushButton>(dialog, "cmdOK").geometry(), QRect(80, 160, 75, 23));
   EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").text(), "&Cancel");
-  EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").geometry(), QRect(168, 160, 75, 23));
 }
 
 }  // namespace
