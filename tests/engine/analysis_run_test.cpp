@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 
 #include "engine/analyser.h"
 #include "tests/engine/project_fixture.h"
@@ -10,29 +9,17 @@ namespace {
 
 using engine_test::crlf;
 using engine_test::ProjectFixture;
-using engine_test::RecordingRunView;
-
-struct ProjectRun {
-  RecordingRunView view;
-  bool bError = false;
-  std::unique_ptr<engine::Analyser> analyser;
-
-  explicit ProjectRun(std::string project) {
-    view.source = std::move(project);
-    analyser = std::make_unique<engine::Analyser>(view);
-  }
-  void go() { analyser->mAnalyse(bError); }
-};
+using engine_test::Run;
 
 TEST(AnalysisRunTest, MissingProjectOrEmptySourceEndsWithOneMessage) {
   test_support::ScriptedErrorHandler handler;
   for (const std::string& project : {std::string(""), std::string("/nonexistent/x.vbp")}) {
-    ProjectRun run(project);
+    Run run(project);
     run.view.runTime = "old";
     run.go();
     EXPECT_EQ(run.view.list, (std::vector<std::string>{project, "File does not exist"}));
     EXPECT_FALSE(run.bError);
-    EXPECT_TRUE(run.analyser->lastRun().projectMissing);
+    EXPECT_TRUE(run.analyser.lastRun().projectMissing);
     EXPECT_TRUE(run.view.processingVisible);  // step 8 is not reached
     EXPECT_EQ(run.view.runTime, "Run Time: 00:00:00");
   }
@@ -46,7 +33,7 @@ TEST(AnalysisRunTest, MissingSourceFileStopsTheRunAfterItsMessage) {
   p.write("c.bas", crlf({"Public Sub OnlyC()", "End Sub"}));
   const std::string project =
       p.write("P.vbp", crlf({"Module=a; a.bas", "Module=b; b.bas", "Module=c; c.bas"}));
-  ProjectRun run(project);
+  Run run(project);
   run.go();
   const std::string folder = p.dir().str() + "/";
   const std::vector<std::string> expected = {project,
@@ -81,7 +68,7 @@ TEST(AnalysisRunTest, UsageRulesAcrossFiles) {
                              "    MsgBox \"InLiteral\"", "    x = 1 ' InComment", "    InitAll",
                              ".OnlyInDotLine", "Public gnShared As Long"}));
   const std::string project = p.write("P.vbp", crlf({"Module=decl; decl.bas", "Form=other.frm"}));
-  ProjectRun run(project);
+  Run run(project);
   run.go();
   std::vector<std::string> verdicts;
   for (std::size_t i = 2; i < run.view.list.size(); i += 4)
