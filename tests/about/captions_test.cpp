@@ -44,8 +44,9 @@ void expectButtonFits(const QAbstractButton& button, const std::string& where) {
   const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
   EXPECT_LT(text.width(), button.width()) << where << nameOf(button);
   EXPECT_LT(text.height(), button.height()) << where << nameOf(button);
-  if (qobject_cast<const QCheckBox*>(&button) != nullptr)  // with its indicator
+  if (qobject_cast<const QCheckBox*>(&button) != nullptr) {  // with its indicator
     EXPECT_LE(button.sizeHint().width(), button.width()) << where << nameOf(button);
+  }
 }
 
 // Every captioned control of window; returns how many were checked.

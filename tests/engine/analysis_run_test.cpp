@@ -9,12 +9,12 @@ namespace {
 
 using engine_test::crlf;
 using engine_test::ProjectFixture;
-using engine_test::Run;
+using engine_test::AnalysisRun;
 
 TEST(AnalysisRunTest, MissingProjectOrEmptySourceEndsWithOneMessage) {
   test_support::ScriptedErrorHandler handler;
   for (const std::string& project : {std::string(""), std::string("/nonexistent/x.vbp")}) {
-    Run run(project);
+    AnalysisRun run(project);
     run.view.runTime = "old";
     run.go();
     EXPECT_EQ(run.view.list, (std::vector<std::string>{project, "File does not exist"}));
@@ -33,7 +33,7 @@ TEST(AnalysisRunTest, MissingSourceFileStopsTheRunAfterItsMessage) {
   p.write("c.bas", crlf({"Public Sub OnlyC()", "End Sub"}));
   const std::string project =
       p.write("P.vbp", crlf({"Module=a; a.bas", "Module=b; b.bas", "Module=c; c.bas"}));
-  Run run(project);
+  AnalysisRun run(project);
   run.go();
   const std::string folder = p.dir().str() + "/";
   const std::vector<std::string> expected = {project,
@@ -68,7 +68,7 @@ TEST(AnalysisRunTest, UsageRulesAcrossFiles) {
                              "    MsgBox \"InLiteral\"", "    x = 1 ' InComment", "    InitAll",
                              ".OnlyInDotLine", "Public gnShared As Long"}));
   const std::string project = p.write("P.vbp", crlf({"Module=decl; decl.bas", "Form=other.frm"}));
-  Run run(project);
+  AnalysisRun run(project);
   run.go();
   std::vector<std::string> verdicts;
   for (std::size_t i = 2; i < run.view.list.size(); i += 4)

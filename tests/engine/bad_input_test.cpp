@@ -16,7 +16,7 @@ using diagnostics::msgbox::Ignore;
 using diagnostics::msgbox::Retry;
 using engine_test::crlf;
 using engine_test::ProjectFixture;
-using engine_test::Run;
+using engine_test::AnalysisRun;
 
 // decl.bas declares Target; other.bas is the file under test.
 std::string projectWithOther(ProjectFixture& p, const std::string& otherBytes) {
@@ -25,7 +25,7 @@ std::string projectWithOther(ProjectFixture& p, const std::string& otherBytes) {
   return p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=o; other.bas"}));
 }
 
-bool reportsTarget(const Run& outcome) {
+bool reportsTarget(const AnalysisRun& outcome) {
   for (const auto& line : outcome.view.list)
     if (line == "        Public Sub Target()") return true;
   return false;
@@ -49,7 +49,7 @@ TEST(BadInputTest, OddFilesAreReadByTheLineRulesWithoutFailing) {
   for (const Case& c : cases) {
     test_support::ScriptedErrorHandler handler;
     ProjectFixture p;
-    Run outcome(projectWithOther(p, c.otherBytes));
+    AnalysisRun outcome(projectWithOther(p, c.otherBytes));
     outcome.go();
     EXPECT_FALSE(outcome.bError) << c.name;
     EXPECT_EQ(reportsTarget(outcome), !c.targetUsed) << c.name;
@@ -63,7 +63,7 @@ TEST(BadInputTest, FolderOrHiddenFileListedAsSourceIsNotFound) {
     ProjectFixture p;
     std::filesystem::create_directories(p.dir().path() / "folder.bas");
     p.write(".hidden.bas", "Public Sub H()\r\n");
-    Run outcome(p.write("P.vbp", entry + "\r\n"));
+    AnalysisRun outcome(p.write("P.vbp", entry + "\r\n"));
     outcome.go();
     ASSERT_EQ(outcome.view.list.size(), 2u);
     EXPECT_EQ(outcome.view.list[1].rfind("Can't find file '", 0), 0u) << outcome.view.list[1];
@@ -82,7 +82,7 @@ TEST(BadInputTest, ModulesOfMoreThan32767LinesAreScannedAndSearchedWhole) {
   p.write("big.bas", big);
   p.write("small.bas", crlf({"Public SmallUsedInBig As Long", "Sub S()", "  LateUsedInSmall = 1", "End Sub"}));
   test_support::ScriptedErrorHandler handler;
-  Run outcome(p.write("P.vbp", crlf({"Module=b; big.bas", "Module=s; small.bas"})));
+  AnalysisRun outcome(p.write("P.vbp", crlf({"Module=b; big.bas", "Module=s; small.bas"})));
   outcome.go();
   const std::string bigPath = "    " + p.path("big.bas");
   const std::vector<std::string> expected{p.path("P.vbp"),
@@ -114,7 +114,7 @@ TEST(BadInputTest, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
     p.write("decl.bas", crlf({"Public Sub Target()", "End Sub"}));
     // Reading /proc/self/mem from its start fails with EIO, for root too.
     std::filesystem::create_symlink("/proc/self/mem", p.dir().path() / "locked.bas");
-    Run outcome(p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=l; locked.bas"})));
+    AnalysisRun outcome(p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=l; locked.bas"})));
     outcome.go();
     EXPECT_EQ(outcome.bError, c.expectError);
     ASSERT_EQ(handler.boxCount(), c.boxes);
@@ -129,7 +129,7 @@ TEST(BadInputTest, ProjectOfExactly32767SourceFilesEndsItsLoopNormally) {
   p.write("a.bas", "' no declarations\r\n");
   std::string vbp;
   for (int i = 0; i < 32767; ++i) vbp += "Module=a; a.bas\r\n";
-  Run outcome(p.write("P.vbp", vbp));
+  AnalysisRun outcome(p.write("P.vbp", vbp));
   outcome.go();
   EXPECT_FALSE(outcome.bError);
   EXPECT_EQ(handler.boxCount(), 0u);

@@ -61,12 +61,12 @@ class RecordingRunView : public engine::RunView {
 };
 
 // One analysis on a fresh recording view: set the view up, then go().
-struct Run {
+struct AnalysisRun {
   RecordingRunView view;
   engine::Analyser analyser;
   bool bError = false;
 
-  explicit Run(std::string project,
+  explicit AnalysisRun(std::string project,
                std::chrono::milliseconds yieldInterval = engine::Analyser::kDefaultYieldInterval)
       : analyser(view, yieldInterval) {
     view.source = std::move(project);

@@ -120,7 +120,7 @@ TEST(SearchEquivalenceTest, IndexedRunMatchesReadingAfreshOnRandomProjects) {
       p.write(name, random.file());
       vbp += "Module=m; " + name + "\r\n";
     }
-    engine_test::Run run(p.write("P.vbp", vbp));
+    engine_test::AnalysisRun run(p.write("P.vbp", vbp));
     run.go();
     ASSERT_FALSE(run.bError) << "seed " << seed;
     const auto& sources = run.analyser.masSourceFiles();

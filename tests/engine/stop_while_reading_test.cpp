@@ -30,7 +30,7 @@ TEST(StopWhileReadingTest, StopAtAnyPreparingYieldEndsTheRunThere) {
   const std::string project = projectOfManyFiles(p, 50);
   // Yields 1-50 come after each file read, 51-100 after each file indexed.
   for (const int stopAt : {1, 25, 50, 51, 75}) {
-    engine_test::Run run(project, std::chrono::milliseconds(0));
+    engine_test::AnalysisRun run(project, std::chrono::milliseconds(0));
     run.view.onYield = [stopAt](RecordingRunView& v) { v.stop = v.yields >= stopAt; };
     run.go();
     EXPECT_FALSE(run.bError);
