@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "diagnostics/app_globals.h"
 #include "main_window/frm_scopster.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "widgets/eliding_label.h"
 
@@ -42,6 +44,9 @@ void expectButtonFits(const QAbstractButton& button, const std::string& where) {
   const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
   EXPECT_LT(text.width(), button.width()) << where << nameOf(button);
   EXPECT_LT(text.height(), button.height()) << where << nameOf(button);
+  if (qobject_cast<const QCheckBox*>(&button) != nullptr) {  // with its indicator
+    EXPECT_LE(button.sizeHint().width(), button.width()) << where << nameOf(button);
+  }
 }
 
 // Every captioned control of window; returns how many were checked.
@@ -62,7 +67,7 @@ int expectCaptionsFit(const QWidget& window, const std::string& where) {
 
 class CaptionsTest : public ::testing::Test {
  protected:
-  CaptionsTest() { diagnostics::gsProductVersion = "Scopster v0.916"; }
+  const test_support::ProductTexts texts{"Scopster v0.916", ""};
   test_support::ScriptedErrorHandler errors;
   test_support::MemorySettingsStore settings;
 };

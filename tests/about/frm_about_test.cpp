@@ -14,6 +14,8 @@
 #include "platform/settings_store.h"
 #include "tests/about/dialog_test_support.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -21,23 +23,9 @@ namespace {
 using about_test::control;
 namespace mb = diagnostics::msgbox;
 
-class KeptMail : public platform::MailTransport {
- public:
-  KeptMail() { diagnostics::installMailTransport(this); }
-  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    return true;
-  }
-  std::vector<platform::MailMessage> sent;
-};
-
 class AboutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle = "Scopster v0.916";
-  }
+  const test_support::ProductTexts texts;
   std::string counter() { return platform::getSetting("Ombry", "nAboutQuillpostCount", "(absent)"); }
   // Opens the box as Help > About does and closes it with the close box.
   void openAndClose() {
@@ -54,7 +42,7 @@ class AboutTest : public ::testing::Test {
 
   test_support::ScriptedErrorHandler handler_{mb::No};
   test_support::MemorySettingsStore store_;
-  KeptMail mail_;
+  test_support::RecordingMailTransport mail_;
 };
 
 TEST_F(AboutTest, ShowsProductContactsAndLinks) {
@@ -84,12 +72,6 @@ TEST_F(AboutTest, ShowsProductContactsAndLinks) {
   EXPECT_EQ(control<QWidget>(box, "Line1").geometry(), QRect(7, 172, 249, 1));
   EXPECT_EQ(control<QWidget>(box, "cmdQuillpost").nextInFocusChain(), &control<QWidget>(box, "chkSendBugReports"));
   EXPECT_EQ(control<QWidget>(box, "chkSendBugReports").nextInFocusChain(), &control<QWidget>(box, "cmdSysInfo"));
-}
-
-TEST_F(AboutTest, NothingIsClippedAtTheDesignSize) {
-  about::frmAbout box;
-  box.Form_Load();
-  about_test::expectLabelsFit(box);
 }
 
 TEST_F(AboutTest, BugReportBoxFollowsAndStoresTheSetting) {

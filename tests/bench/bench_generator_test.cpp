@@ -8,10 +8,14 @@
 #include <string>
 
 #include "bench/generate_project.h"
+#include "bench/generator_options.h"
 #include "cli/scan_command.h"
 #include "tests/support/test_support.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+using bench::GeneratorOptions;
 
 struct Verdicts {
   long unused = 0;
@@ -20,7 +24,7 @@ struct Verdicts {
 
 // The engine's own verdicts on the project on disk, through scopster-scan:
 // the generator's bookkeeping must agree with what its text really earns.
-Verdicts scannedVerdicts(const std::filesystem::path& project) {
+Verdicts scannedVerdicts(const fs::path& project) {
   std::ostringstream out;
   std::ostringstream err;
   const int status = cli::runScanCommand({project.string()}, out, err);
@@ -35,95 +39,60 @@ Verdicts scannedVerdicts(const std::filesystem::path& project) {
   return verdicts;
 }
 
-struct Request {
-  const char* label;
-  int files;
-  int lines;
-  int declarations;
-  double unused;
-  double privates;
-  std::uint32_t seed;
+// files, lines, declarations, unused share, private share, seed; the folder is set at use.
+const GeneratorOptions kRequests[] = {
+    {{}, 20, 15000, 400, 0.15, 0.10, 1},  // usual shares
+    {{}, 8, 4000, 120, 0.5, 0.4, 3},      // mostly reported
+    {{}, 2, 600, 30, 0.2, 0.2, 4},        // two files, few lines
+    {{}, 3, 200, 0, 0.15, 0.10, 5},       // no declarations
 };
 
-const Request kRequests[] = {
-    {"usual shares", 20, 15000, 400, 0.15, 0.10, 1},
-    {"nothing reported", 5, 3000, 60, 0.0, 0.0, 2},
-    {"mostly reported", 8, 4000, 120, 0.5, 0.4, 3},
-    {"two files, few lines", 2, 600, 30, 0.2, 0.2, 4},
-    {"no declarations", 3, 200, 0, 0.15, 0.10, 5},
-};
-
-bench::GeneratorOptions optionsFor(const Request& r, const std::filesystem::path& folder) {
-  bench::GeneratorOptions options;
+GeneratorOptions in(GeneratorOptions options, const fs::path& folder) {
   options.outputDir = folder;
-  options.fileCount = r.files;
-  options.lineCount = r.lines;
-  options.declarationCount = r.declarations;
-  options.unusedShare = r.unused;
-  options.privateShare = r.privates;
-  options.seed = r.seed;
   return options;
 }
 
-std::map<std::string, std::string> readFolder(const std::filesystem::path& folder) {
+std::map<std::string, std::string> readFolder(const fs::path& folder) {
   std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
+  for (const auto& entry : fs::directory_iterator(folder))
     files[entry.path().filename().string()] = test_support::readFile(entry.path());
   return files;
 }
 
-bool isSource(const std::string& fileName) {
-  const auto extension = std::filesystem::path(fileName).extension();
-  return extension == ".frm" || extension == ".bas";
-}
-
 TEST(BenchGeneratorTest, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
   const test_support::TempDir dir;
-  const Request& request = kRequests[0];
-  bench::generateProject(optionsFor(request, dir.path() / "first"));
-  bench::generateProject(optionsFor(request, dir.path() / "second"));
-  Request reseeded = request;
+  GeneratorOptions reseeded = kRequests[0];
   reseeded.seed = 99;
-  bench::generateProject(optionsFor(reseeded, dir.path() / "reseeded"));
-
+  bench::generateProject(in(kRequests[0], dir.path() / "first"));
+  bench::generateProject(in(kRequests[0], dir.path() / "second"));
+  bench::generateProject(in(reseeded, dir.path() / "reseeded"));
   const auto first = readFolder(dir.path() / "first");
   EXPECT_EQ(first, readFolder(dir.path() / "second"));
   EXPECT_NE(first, readFolder(dir.path() / "reseeded"));
 }
 
-TEST(BenchGeneratorTest, ProjectHasTheRequestedShape) {
+TEST(BenchGeneratorTest, ProjectHasTheRequestedShapeAndEarnsThePromisedVerdicts) {
   for (const auto& request : kRequests) {
-    SCOPED_TRACE(request.label);
+    SCOPED_TRACE(request.declarationCount);
     const test_support::TempDir dir;
-    const auto figures = bench::generateProject(optionsFor(request, dir.path()));
+    const auto figures = bench::generateProject(in(request, dir.path()));
     int lines = 0, declarations = 0, sources = 0;
     for (const auto& [name, bytes] : readFolder(dir.path())) {
-      if (!isSource(name)) continue;
+      const auto extension = fs::path(name).extension();
+      if (extension != ".frm" && extension != ".bas") continue;
       ++sources;
       std::istringstream text(bytes);
-      for (std::string line; std::getline(text, line);) {
-        ++lines;
-        if (line.rfind("Public", 0) == 0) ++declarations;
-      }
+      for (std::string line; std::getline(text, line); ++lines) declarations += line.rfind("Public", 0) == 0;
     }
-    EXPECT_EQ(sources, request.files);
-    EXPECT_EQ(lines, request.lines);
-    EXPECT_EQ(figures.lines, request.lines);
-    EXPECT_EQ(declarations, request.declarations);
-    EXPECT_EQ(figures.forms + figures.modules, request.files);
-    EXPECT_EQ(figures.expectedUnused, std::llround(request.declarations * request.unused));
-    EXPECT_EQ(figures.expectedPrivate, std::llround(request.declarations * request.privates));
+    EXPECT_EQ(sources, request.fileCount);
+    EXPECT_EQ(lines, request.lineCount);
+    EXPECT_EQ(figures.lines, request.lineCount);
+    EXPECT_EQ(declarations, request.declarationCount);
+    EXPECT_EQ(figures.forms + figures.modules, request.fileCount);
+    EXPECT_EQ(figures.expectedUnused, std::llround(request.declarationCount * request.unusedShare));
+    EXPECT_EQ(figures.expectedPrivate, std::llround(request.declarationCount * request.privateShare));
     const std::string names = test_support::readFile(dir.path() / "names.txt");
-    EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), request.declarations);
-    EXPECT_EQ(test_support::readFile(dir.path() / "expected.txt"), bench::describeFigures(figures));
-  }
-}
-
-TEST(BenchGeneratorTest, PromisedVerdictsAreWhatTheTextEarns) {
-  for (const auto& request : kRequests) {
-    SCOPED_TRACE(request.label);
-    const test_support::TempDir dir;
-    const auto figures = bench::generateProject(optionsFor(request, dir.path()));
+    EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), request.declarationCount);
     const Verdicts verdicts = scannedVerdicts(dir.path() / "Bench.vbp");
     EXPECT_EQ(verdicts.unused, figures.expectedUnused);
     EXPECT_EQ(verdicts.privates, figures.expectedPrivate);
@@ -132,23 +101,17 @@ TEST(BenchGeneratorTest, PromisedVerdictsAreWhatTheTextEarns) {
 
 TEST(BenchGeneratorTest, RefusesRequestsItCannotMeet) {
   const test_support::TempDir dir;
-  const Request good = kRequests[0];
-  struct Bad {
-    const char* label;
-    Request request;
+  const std::pair<const char*, GeneratorOptions> bads[] = {
+      {"lines too few for the declarations", {{}, 20, 500, 400, 0.15, 0.10, 1}},
+      {"one file leaves no other file", {{}, 1, 1000, 10, 0.15, 0.10, 1}},
+      {"shares above one", {{}, 20, 15000, 400, 0.6, 0.5, 1}},
+      {"a file past 32767 lines", {{}, 2, 80000, 10, 0.15, 0.10, 1}},
   };
-  const Bad bads[] = {
-      {"lines too few for the declarations", {"", 20, 500, 400, 0.15, 0.10, 1}},
-      {"one file leaves no other file", {"", 1, 1000, 10, 0.15, 0.10, 1}},
-      {"shares above one", {"", 20, 15000, 400, 0.6, 0.5, 1}},
-      {"a file past 32767 lines", {"", 2, 80000, 10, 0.15, 0.10, 1}},
-  };
-  for (const auto& bad : bads)
-    EXPECT_THROW(bench::generateProject(optionsFor(bad.request, dir.path() / bad.label)), std::invalid_argument)
-        << bad.label;
+  for (const auto& [label, request] : bads)
+    EXPECT_THROW(bench::generateProject(in(request, dir.path() / label)), std::invalid_argument) << label;
 
   dir.write("used/leftover.bas", "x");
-  EXPECT_THROW(bench::generateProject(optionsFor(good, dir.path() / "used")), std::runtime_error);
+  EXPECT_THROW(bench::generateProject(in(kRequests[0], dir.path() / "used")), std::runtime_error);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -17,10 +18,7 @@ using diagnostics::msgbox::Retry;
 
 class ErrorHandlerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsOSVersion.clear();
-    diagnostics::gsUserRegion.clear();
-  }
+  const test_support::ProductTexts texts{"", ""};
   test_support::ScriptedErrorHandler handler;
 };
 
@@ -98,18 +96,6 @@ TEST_F(ErrorHandlerTest, UnwritableLogFallsBackAndTheBoxIsShownAnyway) {
   EXPECT_NE(test_support::readFile(fallback).find("ErrNo: 70  Permission denied"), std::string::npos);
 }
 
-TEST_F(ErrorHandlerTest, AbortOffersTheBugReportButRetryAndIgnoreDoNot) {
-  int offers = 0;
-  auto setup = diagnostics::errorHandlerSetup();
-  setup.offerBugReport = [&] { ++offers; };
-  diagnostics::installErrorHandler(setup);
-  for (const int answer : {Retry, Ignore, Abort, Ok}) {
-    handler.dialogs().queueAnswer(answer);
-    diagnostics::gnErrorHandler("x", "y", 0, vb::VbError::standard(5));
-  }
-  EXPECT_EQ(offers, 2);
-}
-
 TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
   EXPECT_EQ(diagnostics::versionText(2, 14), "v2.014");
   EXPECT_EQ(diagnostics::versionText(1, 5), "v1.005");
@@ -118,7 +104,6 @@ TEST_F(ErrorHandlerTest, MinorHasAtLeastThreeDigits) {
 }
 
 TEST_F(ErrorHandlerTest, RetryRunsTheStepAgainIgnoreGoesOnAbortLeaves) {
-  test_support::ScriptedErrorHandler handler;
   handler.dialogs().queueAnswer(Retry);
   handler.dialogs().queueAnswer(Ignore);
   handler.dialogs().queueAnswer(Abort);

@@ -7,6 +7,7 @@
 #include "diagnostics/locale_info.h"
 #include "tests/support/test_locales.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -28,16 +29,14 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
   const RegionCase cases[] = {
       {"en_GB.UTF-8", "44", false, "", "44", "44"},
       {"en_US.UTF-8", "44", true, kRegionChanged, "1", "1"},
-      {"en_GB.UTF-8", std::nullopt, false, "", "44", "44"},
       {"en_GB.UTF-8", "", false, "", "44", "44"},
-      {"C", std::nullopt, false, "", "C", "C"},  // no calling code is a region too
       {"C", "C", false, "", "C", "C"},
       {"en_GB.UTF-8", "C", true, kRegionChanged, "44", "44"},
       {"xx_YY.UTF-8", "44", false, kQueryFailed, "", "44"},  // a failed query never overwrites
       {"xx_YY.UTF-8", std::nullopt, false, kQueryFailed, "", std::nullopt},
   };
   test_support::ScopedEnvironment environment;
-  diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  const test_support::ProductTexts texts("", "Scopster v0.916");
   for (const auto& c : cases) {
     const std::string what = std::string(c.locale) + " stored " + c.stored.value_or("(none)");
     test_support::useLocale(environment, c.locale);
@@ -63,8 +62,6 @@ TEST(LocaleInfoTest, RegionCheckAndSave) {
     EXPECT_EQ(settings.value("UserRegion"), c.storedAfterSave) << what;
     EXPECT_EQ(saveError, bError) << what;
   }
-  diagnostics::gsMsgBoxTitle.clear();
-  diagnostics::gsUserRegion.clear();
 }
 
 TEST(LocaleInfoTest, OnlyTheCountryCodeIsKnown) {

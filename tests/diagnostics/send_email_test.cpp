@@ -7,54 +7,23 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-// The transport's far side: what was handed over, or a refusal.
-class RecordingTransport : public platform::MailTransport {
- public:
-  enum class Answer { Accept, Refuse, Throw };
-  explicit RecordingTransport(Answer answer = Answer::Accept) : answer_(answer) {
-    diagnostics::installMailTransport(this);
-  }
-  ~RecordingTransport() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    if (answer_ == Answer::Throw) throw std::runtime_error("transport broke");
-    return answer_ == Answer::Accept;
-  }
-  std::vector<platform::MailMessage> sent;
-
- private:
-  Answer answer_;
-};
+using test_support::RecordingMailTransport;
 
 class SendEmailTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle = "Scopster v0.916";
-  }
+  const test_support::ProductTexts texts;
   test_support::ScriptedErrorHandler handler;
 };
 
-TEST_F(SendEmailTest, RecipientAndSubjectAreBuiltFromPrefixAndHead) {
-  RecordingTransport transport;
-  diagnostics::gSendEMail("Bug", "Bug Report", "line\r\n");
-  diagnostics::gSendEMail("", "", "typed text");
-  ASSERT_EQ(transport.sent.size(), 2u);
-  EXPECT_EQ(transport.sent[0].recipient, "BugScopsterv0.916@ombry.example");
-  EXPECT_EQ(transport.sent[0].subject, "Bug Report Scopster v0.916");
-  EXPECT_EQ(transport.sent[0].body, "line\r\n");
-  EXPECT_EQ(transport.sent[1].recipient, "Scopsterv0.916@ombry.example");
-  EXPECT_EQ(transport.sent[1].subject, " Scopster v0.916");
-  EXPECT_EQ(handler.boxCount(), 0u);
-}
-
 TEST_F(SendEmailTest, EveryFailureIsOneBoxAndNoLogRecord) {
-  for (const auto answer : {RecordingTransport::Answer::Refuse, RecordingTransport::Answer::Throw}) {
-    RecordingTransport transport(answer);
+  for (const auto answer : {RecordingMailTransport::Answer::Refuse, RecordingMailTransport::Answer::Throw}) {
+    RecordingMailTransport transport(answer);
     diagnostics::gSendEMail("Quillpost", "Quillpost List", "Please add me");
     EXPECT_EQ(transport.sent.size(), 1u);
   }

@@ -1,10 +1,12 @@
 #pragma once
 // A RunView that records what the run shows, and can press Stop from a yield.
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/analyser.h"
 #include "engine/run_view.h"
 
 namespace engine_test {
@@ -56,6 +58,20 @@ class RecordingRunView : public engine::RunView {
                         std::string(v.declaration), std::string(v.name), v.usedInOwnFile});
   }
   void warnLineEnds(std::string_view file) override { lineEndWarnings.emplace_back(file); }
+};
+
+// One analysis on a fresh recording view: set the view up, then go().
+struct AnalysisRun {
+  RecordingRunView view;
+  engine::Analyser analyser;
+  bool bError = false;
+
+  explicit AnalysisRun(std::string project,
+               std::chrono::milliseconds yieldInterval = engine::Analyser::kDefaultYieldInterval)
+      : analyser(view, yieldInterval) {
+    view.source = std::move(project);
+  }
+  void go() { analyser.mAnalyse(bError); }
 };
 
 }  // namespace engine_test

@@ -14,7 +14,6 @@
 namespace {
 
 using engine_test::ProjectFixture;
-using engine_test::RecordingRunView;
 
 utilities::LineList readAfresh(const std::string& path) {
   utilities::LineList lines;
@@ -121,14 +120,11 @@ TEST(SearchEquivalenceTest, IndexedRunMatchesReadingAfreshOnRandomProjects) {
       p.write(name, random.file());
       vbp += "Module=m; " + name + "\r\n";
     }
-    RecordingRunView view;
-    view.source = p.write("P.vbp", vbp);
-    engine::Analyser analyser(view);
-    bool bError = false;
-    analyser.mAnalyse(bError);
-    ASSERT_FALSE(bError) << "seed " << seed;
-    const std::vector<std::string> files(analyser.masSourceFiles().begin() + 1, analyser.masSourceFiles().end());
-    EXPECT_EQ(view.list, referenceRun(view.source, files)) << "seed " << seed;
+    engine_test::AnalysisRun run(p.write("P.vbp", vbp));
+    run.go();
+    ASSERT_FALSE(run.bError) << "seed " << seed;
+    const auto& sources = run.analyser.masSourceFiles();
+    EXPECT_EQ(run.view.list, referenceRun(run.view.source, {sources.begin() + 1, sources.end()})) << "seed " << seed;
   }
   EXPECT_EQ(handler.boxCount(), 0u);
 }

@@ -30,27 +30,13 @@ TEST(StopWhileReadingTest, StopAtAnyPreparingYieldEndsTheRunThere) {
   const std::string project = projectOfManyFiles(p, 50);
   // Yields 1-50 come after each file read, 51-100 after each file indexed.
   for (const int stopAt : {1, 25, 50, 51, 75}) {
-    RecordingRunView view;
-    view.source = project;
-    view.onYield = [stopAt](RecordingRunView& v) { v.stop = v.yields >= stopAt; };
-    engine::Analyser analyser(view, std::chrono::milliseconds(0));
-    bool bError = false;
-    analyser.mAnalyse(bError);
-    EXPECT_FALSE(bError);
-    EXPECT_EQ(view.yields, stopAt) << "the run went on after the stop";
-    EXPECT_EQ(view.list, std::vector<std::string>{project}) << stopAt;
+    engine_test::AnalysisRun run(project, std::chrono::milliseconds(0));
+    run.view.onYield = [stopAt](RecordingRunView& v) { v.stop = v.yields >= stopAt; };
+    run.go();
+    EXPECT_FALSE(run.bError);
+    EXPECT_EQ(run.view.yields, stopAt) << "the run went on after the stop";
+    EXPECT_EQ(run.view.list, std::vector<std::string>{project}) << stopAt;
   }
-}
-
-TEST(StopWhileReadingTest, WithoutStopTheSameProjectReportsEveryFile) {
-  ProjectFixture p;
-  RecordingRunView view;
-  view.source = projectOfManyFiles(p, 50);
-  engine::Analyser analyser(view, std::chrono::milliseconds(0));
-  bool bError = false;
-  analyser.mAnalyse(bError);
-  EXPECT_FALSE(bError);
-  EXPECT_EQ(view.list.size(), 1u + 50u * 4u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "main_window/default_printer.h"
 #include "tests/main_window/window_fixture.h"
 #include "tests/support/pdf_reader.h"
+#include "tests/support/product_texts.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ std::vector<std::string> printedLines(const std::filesystem::path& pdf) {
 }
 
 TEST_F(FrmScopsterPrintTest, PrintSendsEveryLineOfTheListThenTheByline) {
-  diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  const test_support::ProductTexts texts("", "Scopster v0.916");
   newWindow();
   struct Case {
     const char* what;

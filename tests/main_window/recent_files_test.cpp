@@ -68,8 +68,6 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
       {"case-sensitive", {"&1 C:\\A\\X.vbp"}, "c:\\a\\x.vbp", {"&1 c:\\a\\x.vbp", "&2 C:\\A\\X.vbp", "", ""}},
       {"containment", {"&1 C:\\Other.vbp", "&2 C:\\Work\\Tool.vbp", "&3 C:\\Z.vbp"}, "Tool.vbp",
        {"&1 Tool.vbp", "&2 C:\\Other.vbp", "&3 C:\\Z.vbp", ""}},
-      {"blanks in paths", {"&1 C:\\My Projects\\A b.vbp", "&2 C:\\x y\\B.vbp"}, "D:\\New one.vbp",
-       {"&1 D:\\New one.vbp", "&2 C:\\My Projects\\A b.vbp", "&3 C:\\x y\\B.vbp", ""}},
       {"caption without a blank", {"C:\\raw.vbp"}, "C:\\New.vbp", {"&1 C:\\New.vbp", "&2 C:\\raw.vbp", "", ""}},
   };
   for (const auto& c : cases) {

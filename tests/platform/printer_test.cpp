@@ -117,11 +117,4 @@ TEST_F(PrinterTest, OutputThatCannotBeWrittenIsAPrinterError) {
   EXPECT_EQ(raisedVbError([&] { printer.endDoc(); }), vb::err::PrinterError);
 }
 
-TEST_F(PrinterTest, NoDefaultPrinterIsAPrinterErrorAtFirstUse) {
-  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
-  platform::QtPrinter printer;
-  EXPECT_EQ(raisedVbError([&] { printer.printLine("nowhere to go"); }), vb::err::PrinterError);
-  EXPECT_EQ(raisedVbError([&] { printer.endDoc(); }), vb::err::PrinterError);
-}
-
 }  // namespace

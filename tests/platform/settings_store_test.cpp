@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QString>
 
 #include <sys/resource.h>
@@ -13,6 +12,7 @@
 #include "platform/qt/settings_store_qt.h"
 #include "runtime/vb_error.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/rerun_as_nobody.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -156,31 +156,8 @@ TEST_F(SettingsStoreTest, WriteThatFailsIsReportedAndNeverLandsLater) {
   EXPECT_EQ(test_support::readFile(dir_.path() / "Ombry.ini").find("lost"), std::string::npos);
 }
 
-// File permissions do not stop root, and CI runs as root: there the test runs
-// again in a copy of this program as the unprivileged user nobody.
-void rerunAsNobody(const std::string& test) {
-  const test_support::TempDir copyFolder;
-  fs::permissions(copyFolder.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                         fs::perms::others_read | fs::perms::others_exec);
-  const fs::path copy = copyFolder.path() / "settings_store_test";
-  fs::copy_file(fs::read_symlink("/proc/self/exe"), copy);
-  QProcess child;
-  child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                          QStringLiteral("--clear-groups"), QString::fromStdString(copy.string()),
-                                          QString::fromStdString("--gtest_filter=" + test)});
-  const bool finished = child.waitForFinished(120000);
-  const std::string output = child.readAll().toStdString();
-  const bool passed = finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
-                      output.find("[  PASSED  ] 1 test") != std::string::npos;
-  EXPECT_TRUE(passed) << "as nobody: " << output;
-}
-
 TEST_F(SettingsStoreTest, CanBeReadButNotWritten) {
-  if (geteuid() == 0) {
-    rerunAsNobody("SettingsStoreTest.CanBeReadButNotWritten");
-    return;
-  }
+  if (test_support::rerunAsNobody()) return;
   for (const bool folder : {true, false}) {
     SCOPED_TRACE(folder ? "read-only folder" : "read-only file");
     test_support::TempDir dir;

@@ -9,6 +9,8 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/send_email.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
+#include "tests/support/recording_mail_transport.h"
 #include "tests/support/test_support.h"
 #include "utilities/bug_report_offer.h"
 
@@ -18,23 +20,10 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-class KeptMail : public platform::MailTransport {
- public:
-  KeptMail() { diagnostics::installMailTransport(this); }
-  ~KeptMail() override { diagnostics::installMailTransport(nullptr); }
-  bool send(const platform::MailMessage& message) override {
-    sent.push_back(message);
-    return true;
-  }
-  std::vector<platform::MailMessage> sent;
-};
-
 class BugReportOfferTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    store.put("SendBugReports", "");
-  }
+  void SetUp() override { store.put("SendBugReports", ""); }
+  const test_support::ProductTexts texts{"Scopster v0.916", ""};
   // A log of numbered lines, "line 1" ... "line n", CR LF each.
   void writeLog(int count) const {
     std::string log;
@@ -56,7 +45,7 @@ class BugReportOfferTest : public ::testing::Test {
 
   test_support::ScriptedErrorHandler handler;
   test_support::MemorySettingsStore store;
-  KeptMail mail;
+  test_support::RecordingMailTransport mail;
   int questions = 0;
 };
 
@@ -122,9 +111,10 @@ TEST_F(BugReportOfferTest, HandlerOffersOnlyAfterAbort) {
   handler.dialogs().queueAnswer(diagnostics::msgbox::Retry);
   handler.dialogs().queueAnswer(diagnostics::msgbox::Ignore);
   handler.dialogs().queueAnswer(diagnostics::msgbox::Abort);
-  for (int report = 0; report < 3; ++report) diagnostics::gnErrorHandler("frmScopster", "mAnalyse", 0, failure);
-  EXPECT_EQ(questions, 1);
-  ASSERT_EQ(mail.sent.size(), 1u);
+  handler.dialogs().queueAnswer(diagnostics::msgbox::Ok);  // counts as Abort
+  for (int report = 0; report < 4; ++report) diagnostics::gnErrorHandler("frmScopster", "mAnalyse", 0, failure);
+  EXPECT_EQ(questions, 2);
+  ASSERT_EQ(mail.sent.size(), 2u);
   EXPECT_EQ(countLines(mail.sent[0].body), 12) << "three four-line records";
 }
 

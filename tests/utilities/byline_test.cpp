@@ -7,6 +7,7 @@
 #include "diagnostics/app_globals.h"
 #include "platform/printer.h"
 #include "runtime/vb_error.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "utilities/print_byline.h"
 
@@ -70,7 +71,7 @@ TEST(BylineTest, PrintsEndsAndRestoresTheFont) {
       {0, "endDoc", msgbox::Retry, then(head, {"endDoc", "font Courier New"}), "Courier New", 10},
       {0, "line Scopster v0.916", msgbox::Ignore, then(head, {"font Courier New"}), "Courier New", 10},
   };
-  diagnostics::gsMsgBoxTitle = "Scopster v0.916";
+  const test_support::ProductTexts texts("", "Scopster v0.916");
   for (const auto& c : cases) {
     const std::string what = std::to_string(c.size) + " " + c.failOn + " " + std::to_string(c.answer);
     test_support::ScriptedErrorHandler handler(c.answer);
@@ -97,7 +98,6 @@ TEST(BylineTest, PrintsEndsAndRestoresTheFont) {
       EXPECT_EQ(handler.prompt(0), "Source: modPrintBylineEndDoc.gPrintBylineEndDoc.10\r\n\r\nPrinter error");
     }
   }
-  diagnostics::gsMsgBoxTitle.clear();
 }
 
 }  // namespace

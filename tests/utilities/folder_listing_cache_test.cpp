@@ -14,19 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using utilities::uniqueEntryIgnoringCase;
 
-TEST(FolderListingCacheTest, MatchesOneEntryIgnoringCase) {
-  test_support::TempDir dir;
-  dir.write("Forms/Main.frm", "");
-  dir.write("Forms/twin.bas", "");
-  dir.write("Forms/TWIN.bas", "");
-  const fs::path forms = dir.path() / "Forms";
-  const std::pair<const char*, std::optional<std::string>> cases[] = {
-      {"MAIN.FRM", "Main.frm"}, {"main.frm", "Main.frm"}, {"Twin.bas", std::nullopt}, {"none.frm", std::nullopt},
-  };
-  for (const auto& [name, expected] : cases) EXPECT_EQ(uniqueEntryIgnoringCase(forms, name), expected) << name;
-  EXPECT_EQ(uniqueEntryIgnoringCase(dir.path() / "NoFolder", "main.frm"), std::nullopt);
-}
-
 TEST(FolderListingCacheTest, OutsideARunEveryLookupSeesTheFolderAsItIsNow) {
   test_support::TempDir dir;
   const fs::path forms = dir.path() / "Forms";

@@ -7,6 +7,7 @@
 #include "diagnostics/app_globals.h"
 #include "tests/support/test_locales.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
 #include "tests/utilities/placement_memory_window.h"
 #include "utilities/general.h"
@@ -29,13 +30,9 @@ struct StartUpCase {
 TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
   const StartUpCase cases[] = {
       {"en_GB.UTF-8", "", "", "", "", {5100, 2400, 9000, 6000}},  // no stored left: centred
-      {"en_GB.UTF-8", "44", "1200", "", "", {1200, 900, 9000, 6000}},
       // The title is already set when the region box shows.
       {"en_US.UTF-8", "44", "1200", "Your region setting has changed\r\n\r\nResetting start up defaults",
        "Scopster v0.916", {1200, 900, 9000, 6000}},
-      // A locale without a calling code starts as quietly as any other.
-      {"C", "C", "1200", "", "", {1200, 900, 9000, 6000}},
-      {"C", "", "", "", "", {5100, 2400, 9000, 6000}},
       // A failed check stops start-up before the placement.
       {"xx_YY.UTF-8", "44", "1200",
        "Source: modGetLocaleInfo.msGetLocaleInfoUser.GetLocaleInfo 1\r\n\r\nError occurred with GetLocaleInfo",
@@ -48,8 +45,7 @@ TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
   test_support::ScopedEnvironment environment;
   for (const auto& c : cases) {
     test_support::useLocale(environment, c.locale);
-    diagnostics::gsProductVersion = "Scopster v0.916";
-    diagnostics::gsMsgBoxTitle.clear();
+    const test_support::ProductTexts texts("Scopster v0.916", "");
     test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
     test_support::MemorySettingsStore settings;
     if (*c.storedRegion) settings.put("UserRegion", c.storedRegion);
@@ -70,9 +66,6 @@ TEST(GeneralStartupTest, TextsThenRegionCheckThenPlacement) {
     EXPECT_EQ(handler.prompt(0), c.prompt) << what;
     EXPECT_EQ(handler.dialogs().boxes()[0].title, c.boxTitle) << what;
   }
-  for (std::string* text : {&diagnostics::gsProductVersion, &diagnostics::gsMsgBoxTitle,
-                            &diagnostics::gsOSVersion, &diagnostics::gsUserRegion})
-    text->clear();
 }
 
 }  // namespace
