@@ -12,7 +12,7 @@
 #include "diagnostics/app_globals.h"
 #include "diagnostics/send_email.h"
 #include "platform/settings_store.h"
-#include "tests/about/dialog_test_support.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
 #include "tests/support/recording_mail_transport.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-using about_test::control;
+using test_support::control;
 namespace mb = diagnostics::msgbox;
 
 class AboutTest : public ::testing::Test {

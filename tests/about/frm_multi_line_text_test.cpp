@@ -7,14 +7,14 @@
 
 #include "about/frm_multi_line_text.h"
 #include "main_window/qt_dialogs.h"
-#include "tests/about/dialog_test_support.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/test_support.h"
 
 
 namespace {
 
-using about_test::control;
-using about_test::whenModalShows;
+using test_support::control;
+using test_support::whenModalShows;
 
 enum class WayOut { OK, Cancel, CloseBox };
 

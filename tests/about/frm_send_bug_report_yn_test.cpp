@@ -10,14 +10,14 @@
 
 #include "about/frm_send_bug_report_yn.h"
 #include "diagnostics/app_globals.h"
-#include "tests/about/dialog_test_support.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
 
 namespace {
 
-using about_test::control;
-using about_test::whenModalShows;
+using test_support::control;
+using test_support::whenModalShows;
 
 class SendBugReportYNTest : public ::testing::Test {
  protected:

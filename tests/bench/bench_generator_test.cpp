@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -52,47 +51,13 @@ GeneratorOptions in(GeneratorOptions options, const fs::path& folder) {
   return options;
 }
 
-std::map<std::string, std::string> readFolder(const fs::path& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(folder))
-    files[entry.path().filename().string()] = test_support::readFile(entry.path());
-  return files;
-}
-
-TEST(BenchGeneratorTest, SameSeedWritesIdenticalBytesAndAnotherSeedDoesNot) {
-  const test_support::TempDir dir;
-  GeneratorOptions reseeded = kRequests[0];
-  reseeded.seed = 99;
-  bench::generateProject(in(kRequests[0], dir.path() / "first"));
-  bench::generateProject(in(kRequests[0], dir.path() / "second"));
-  bench::generateProject(in(reseeded, dir.path() / "reseeded"));
-  const auto first = readFolder(dir.path() / "first");
-  EXPECT_EQ(first, readFolder(dir.path() / "second"));
-  EXPECT_NE(first, readFolder(dir.path() / "reseeded"));
-}
-
-TEST(BenchGeneratorTest, ProjectHasTheRequestedShapeAndEarnsThePromisedVerdicts) {
+TEST(BenchGeneratorTest, ProjectEarnsThePromisedVerdicts) {
   for (const auto& request : kRequests) {
     SCOPED_TRACE(request.declarationCount);
     const test_support::TempDir dir;
     const auto figures = bench::generateProject(in(request, dir.path()));
-    int lines = 0, declarations = 0, sources = 0;
-    for (const auto& [name, bytes] : readFolder(dir.path())) {
-      const auto extension = fs::path(name).extension();
-      if (extension != ".frm" && extension != ".bas") continue;
-      ++sources;
-      std::istringstream text(bytes);
-      for (std::string line; std::getline(text, line); ++lines) declarations += line.rfind("Public", 0) == 0;
-    }
-    EXPECT_EQ(sources, request.fileCount);
-    EXPECT_EQ(lines, request.lineCount);
-    EXPECT_EQ(figures.lines, request.lineCount);
-    EXPECT_EQ(declarations, request.declarationCount);
-    EXPECT_EQ(figures.forms + figures.modules, request.fileCount);
     EXPECT_EQ(figures.expectedUnused, std::llround(request.declarationCount * request.unusedShare));
     EXPECT_EQ(figures.expectedPrivate, std::llround(request.declarationCount * request.privateShare));
-    const std::string names = test_support::readFile(dir.path() / "names.txt");
-    EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), request.declarationCount);
     const Verdicts verdicts = scannedVerdicts(dir.path() / "Bench.vbp");
     EXPECT_EQ(verdicts.unused, figures.expectedUnused);
     EXPECT_EQ(verdicts.privates, figures.expectedPrivate);

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -16,6 +15,7 @@
 #include "main_window/qt_dialogs.h"
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/test_support.h"
 
 // Failures show texts rather than UTF-16 code units.
@@ -25,6 +25,7 @@ namespace {
 
 namespace mb = diagnostics::msgbox;
 using main_window::QtDialogs;
+using test_support::whenModalShows;
 
 void expectInvalidCall(const std::function<void()>& call, const char* what) {
   EXPECT_EQ(test_support::raisedVbError(call), vb::err::InvalidProcedureCall) << what;
@@ -46,20 +47,6 @@ TEST(QtDialogsTest, PromptAndFilterConversion) {
   };
   for (const auto& [filter, qt] : filters) EXPECT_EQ(main_window::qtFileFilter(filter), qt) << filter;
   expectInvalidCall([] { main_window::qtFileFilter("A|*.a|B"); }, "a type without pattern");
-}
-
-// Runs action on the modal dialog once the call under test has opened it.
-void whenModalOpens(std::function<void(QWidget*)> action) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, action = std::move(action)] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      poll->deleteLater();
-      poll->stop();
-      action(modal);
-    }
-  });
-  poll->start();
 }
 
 // The box's push buttons, left to right as shown.
@@ -85,9 +72,8 @@ TEST(QtDialogsTest, ErrorBoxShowsAbortRetryIgnoreInOrderAndAnswersWithTheButtonO
   };
   for (const auto& [leave, answer] : cases) {
     QStringList seen;
-    whenModalOpens([&, leave = leave](QWidget* modal) {
-      auto* box = qobject_cast<QMessageBox*>(modal);
-      if (box == nullptr) return static_cast<void>(modal->close());
+    whenModalShows<QMessageBox>(nullptr, [&, leave = leave](QMessageBox& modal) {
+      QMessageBox* box = &modal;
       seen << box->windowTitle() << box->text() << box->defaultButton()->text();
       for (const QPushButton* button : buttonsLeftToRight(box)) seen << button->text();
       leave(box);
@@ -113,12 +99,10 @@ TEST(QtDialogsTest, OtherBoxesKeepTheirButtonsDefaultAndWayOut) {
   for (const Case& c : cases) {
     QStringList buttons;
     QString defaultButton;
-    whenModalOpens([&](QWidget* modal) {
-      auto* box = qobject_cast<QMessageBox*>(modal);
-      if (box == nullptr) return static_cast<void>(modal->close());
-      for (const QPushButton* button : buttonsLeftToRight(box)) buttons << button->text();
-      defaultButton = box->defaultButton()->text();
-      box->close();
+    whenModalShows<QMessageBox>(nullptr, [&](QMessageBox& box) {
+      for (const QPushButton* button : buttonsLeftToRight(&box)) buttons << button->text();
+      defaultButton = box.defaultButton()->text();
+      box.close();
     });
     EXPECT_EQ(QtDialogs().messageBox("Prompt", c.style, "Title"), c.escaped) << c.style;
     EXPECT_EQ(buttons, c.buttons) << c.style;
@@ -135,9 +119,8 @@ TEST(QtDialogsTest, FileDialogReturnsTheChosenFileOrTheGivenNameOnCancel) {
   const QString currentBefore = QDir::currentPath();
   for (const bool choose : {true, false}) {
     QStringList seen;
-    whenModalOpens([&](QWidget* modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      if (dialog == nullptr) return static_cast<void>(modal->close());
+    whenModalShows<QFileDialog>(nullptr, [&](QFileDialog& modal) {
+      QFileDialog* dialog = &modal;
       seen << dialog->windowTitle() << dialog->directory().absolutePath()
            << dialog->nameFilters() << QString::number(dialog->fileMode());
       if (choose) dialog->selectFile(QString::fromStdString(project.string()));

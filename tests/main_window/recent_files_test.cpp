@@ -90,8 +90,6 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
 
 TEST(RecentFilesTest, ReadShowsStoredEntriesVerbatim) {
   const std::pair<Captions, bool> cases[] = {  // stored, separator shown
-      {{}, false},
-      {{"&1 a", "&2 b", "&3 c", "&4 d"}, true},
       {{"", "&2 C:\\B.vbp"}, false},  // entry 2 shows, the separator does not
       {{"C:\\no prefix.vbp", "", "", "&1 dup"}, true},
   };

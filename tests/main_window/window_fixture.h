@@ -11,7 +11,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "platform/qt/printer_qt.h"
 #include "platform/qt/settings_store_qt.h"
 #include "platform/settings_store.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/test_support.h"
 
 namespace window_test {
@@ -76,11 +76,7 @@ class WindowTest : public ::testing::Test {
   }
 
   template <typename Control>
-  Control& control(const char* name) const {
-    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
-    return *found;
-  }
+  Control& control(const char* name) const { return test_support::control<Control>(*window, name); }
   QAction& action(const std::string& name) const { return control<QAction>(name.c_str()); }
   QListWidget& list() const { return control<QListWidget>("lstText"); }
   void addListLine(const std::string& line) const { list().addItem(QString::fromStdString(line)); }
