@@ -10,8 +10,8 @@
 
 #include "about/frm_send_bug_report_yn.h"
 #include "diagnostics/app_globals.h"
-#include "tests/support/modal_dialogs.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/modal_dialogs.h"
 #include "tests/support/product_texts.h"
 
 namespace {
