@@ -11,11 +11,12 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace test_support {
 
 template <typename Dialog = QWidget>
-void whenModalShows(const char* name, std::function<void(Dialog&)> action) {
+void whenModalShows(const char* name, std::type_identity_t<std::function<void(Dialog&)>> action) {
   auto poll = std::make_shared<std::function<void()>>();
   *poll = [name, action = std::move(action), poll] {
     auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
