@@ -99,7 +99,7 @@ std::string uriPath(const std::string& path) {
 std::string fileUri(const std::filesystem::path& absolute, bool folder) {
   std::string path = absolute.generic_string();
   if (folder && !path.ends_with('/')) path += '/';
-  if (!path.starts_with('/')) path.insert(0, "/");  // a drive letter: file:///C:/...
+  if (!path.starts_with('/')) path.insert(path.begin(), '/');  // a drive letter: file:///C:/...
   return "file://" + uriPath(path);
 }
 

@@ -14,7 +14,11 @@ constexpr std::string_view kSection = platform::ApplicationInfo::kTitle;
 std::string entryKey(std::int16_t index) { return "mnuFileLastFile" + std::to_string(index); }
 
 std::string entryCaption(std::int16_t index, std::string_view path) {
-  return "&" + std::to_string(index) + " " + std::string(path);
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about a
+  // literal added to a temporary string at -O2.
+  std::string caption = "&";
+  caption.append(std::to_string(index)).append(" ").append(path);
+  return caption;
 }
 
 // The path of a caption: what follows its first blank (the one after the
