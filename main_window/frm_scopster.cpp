@@ -446,7 +446,6 @@ void frmScopster::mnuHelpHelp_Click() {
   trap.step(1, [&] { utilities::gGShowHelp(bError); });
 }
 
-// The About box is not built yet; the item is in place for it.
 void frmScopster::mnuHelpAbout_Click() {
   bool bError = false;
   diagnostics::ErrorTrap trap{kFormName, "mnuHelpAbout_Click", bError};
