@@ -41,7 +41,7 @@ class TerminalRunView : public engine::RunView {
 
   void reportVerdict(const engine::Verdict& verdict) override {
     verdicts_.push_back({std::string(verdict.sourceFile), verdict.openedFile, verdict.line,
-                         std::string(verdict.declaration), std::string(verdict.name), verdict.usedInOwnFile});
+                         std::string(verdict.declaration), verdict.names.empty() ? std::string() : verdict.names.front(), verdict.usedInOwnFile});
   }
   void warnLineEnds(std::string_view file) override {
     if (onLineEndsWarning_) onLineEndsWarning_(file);

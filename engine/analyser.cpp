@@ -171,7 +171,7 @@ void Analyser::reportVerdict(std::size_t declarationIndex, const std::string& de
   verdict.openedFile = openedVerdictFile_;
   verdict.line = declarationIndex < publicLineNumbers_.size() ? publicLineNumbers_[declarationIndex] : 0;
   verdict.declaration = declaration;
-  if (namedDeclaration_ == declaration) verdict.name = declarationName_;  // as its searches cut it
+  if (namedDeclaration_ == declaration) verdict.names = {declarationName_};  // as its searches cut it
   verdict.usedInOwnFile = usedInOwnFile;
   view_.reportVerdict(verdict);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace engine {
 
@@ -15,7 +16,7 @@ struct Verdict {
   std::filesystem::path openedFile;    // the file read for it
   std::int32_t line = 0;               // of the declaration in its file, from 1
   std::string_view declaration;        // the whole line
-  std::string_view name;               // as cut out for the search
+  std::vector<std::string> names;      // every name the line declares, in order
   bool usedInOwnFile = false;          // "Private"; otherwise "Unused"
 };
 

@@ -15,7 +15,8 @@ namespace engine_test {
 struct RecordedVerdict {
   std::string project, sourceFile, openedFile;
   std::int32_t line = 0;
-  std::string declaration, name;
+  std::string declaration;
+  std::vector<std::string> names;
   bool usedInOwnFile = false;
   bool operator==(const RecordedVerdict&) const = default;
 };
@@ -55,7 +56,7 @@ class RecordingRunView : public engine::RunView {
   bool stopRequested() const override { return stop; }
   void reportVerdict(const engine::Verdict& v) override {
     verdicts.push_back({std::string(v.project), std::string(v.sourceFile), v.openedFile.string(), v.line,
-                        std::string(v.declaration), std::string(v.name), v.usedInOwnFile});
+                        std::string(v.declaration), v.names, v.usedInOwnFile});
   }
   void warnLineEnds(std::string_view file) override { lineEndWarnings.emplace_back(file); }
 };
