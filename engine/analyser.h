@@ -1,18 +1,20 @@
 #pragma once
 // One analysis run over a VB6 project: the run state that lives in the main
-// window, and the procedures that read the project, collect its "Public"
-// declarations and search the other files for each declared name.
+// window, and the procedures that read the project, collect the "Public"
+// declarations of its forms and modules, find where every code file of the
+// project uses their names, and report those that no other file uses.
 // The members are defined in analyser.cpp (the run), analyser_project_reader.cpp
-// and analyser_usage_search.cpp.
+// (the project file) and analyser_verdicts.cpp (reading and judging).
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/declaring_file.h"
 #include "engine/run_view.h"
-#include "engine/source_cache.h"
+#include "engine/usage_index.h"
 #include "utilities/line_reader.h"
 
 namespace engine {
@@ -21,8 +23,16 @@ namespace engine {
 struct RunSummary {
   bool projectMissing = false;    // "File does not exist"
   std::string missingSourceFile;  // "Can't find file '...'", when it came to that
-  std::int32_t declarations = 0;  // "Public" lines collected
+  std::int32_t declarations = 0;  // declaration lines that declare a name
   std::int32_t reported = 0;      // result groups appended
+};
+
+// A code file the project lists, as listed and joined to the project folder.
+struct CodeEntry {
+  std::string path;
+  bool declaring = false;  // a form or module, whose declarations are judged
+  bool isForm = false;
+  bool hasDrive = false;   // written with a drive ("C:..."), so not joined
 };
 
 class Analyser {
@@ -35,19 +45,19 @@ class Analyser {
   explicit Analyser(RunView& view, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
       : view_(view), yieldInterval_(yieldInterval) {}
 
-  // How project and source files split into lines; CR (as VB6) by default.
-  void setLineEnds(utilities::LineEnds ends) {
-    lineEnds_ = ends;
-    cache_.setLineEnds(ends);
-  }
+  // How project and source files split into lines: at CR, LF or CR LF by
+  // default; LineEnds::Crlf reads them as VB6 does.
+  void setLineEnds(utilities::LineEnds ends) { lineEnds_ = ends; }
 
   void mAnalyse(bool& bError);
   void mShowProgress(bool& bError);
+  // Reads the project file: the declaring files into masSourceFiles, every
+  // code file into codeEntries. Returns the number of declaring files.
   std::int16_t mnGetSourceFiles(bool& bError);
-  void mShowSourceGetPublics(std::string sFile, utilities::LineList& asPublics, bool& bError);
-  bool mbPublicInFile(const std::string& sDeclaration, const std::string& sFile, bool bOtherFile, bool& bError);
 
   const std::vector<std::string>& masSourceFiles() const { return masSourceFiles_; }
+  const std::vector<CodeEntry>& codeEntries() const { return entries_; }
+  bool startsWithSubMain() const { return startsWithSubMain_; }
   std::int16_t mnSourceFileCount() const { return mnSourceFileCount_; }
   std::int16_t mnSourceFile() const { return mnSourceFile_; }
   const RunSummary& lastRun() const { return summary_; }
@@ -55,54 +65,52 @@ class Analyser {
  private:
   using Clock = std::chrono::steady_clock;
 
-  void analyseSourceFile(bool& bError);
-  bool usedInAnotherFile(const std::string& declaration, bool& bError);
-  void appendResultGroup(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile);
-  void reportVerdict(std::size_t declarationIndex, const std::string& declaration, bool usedInOwnFile);
-  void warnLineEndsOfSourceFiles();
-  bool searchOtherFile(SourceCache::File& file, const std::string& name, bool& bError);
-  bool searchDeclaringFile(const std::string& declaration, SourceCache::File& file, const std::string& name,
-                           bool& bError);
-  std::string nameOf(const std::string& declaration, bool& bError);
-  bool skipsSearch(std::int32_t fileIndex);
-  void markFilesToSearch(const std::string& declaration, bool& bError);
-  void showSkippedSearch(bool& bError);
+  // One file read for the run; a file listed twice is read once.
+  struct CodeFile {
+    std::size_t entry = 0;  // its first entry
+    bool declaring = false;
+    DeclaringFile declarations;
+  };
+
+  bool findMissingFile(bool& bError);
+  void collectFiles();
+  bool readDeclaringFiles(bool& bError);
+  void learnNames();
+  bool scanFiles(bool& bError);
+  void reportVerdicts(bool& bError);
+  void reportFile(std::size_t file, bool& bError);
+  bool usedElsewhere(std::size_t file, std::size_t declaration) const;
+  bool usedInOwnFile(std::size_t file, std::size_t declaration) const;
+  bool isEventHandler(std::size_t file, const PublicDeclaration& declaration) const;
+  void appendResultGroup(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile);
+  void reportVerdict(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile);
+  std::string readCode(const CodeEntry& entry) const;
+  void warnLineEnds(const std::string& path, std::string_view bytes);
   void yieldNow(bool& bError);
   void finishRun(bool& bError);
 
   RunView& view_;
   std::chrono::milliseconds yieldInterval_;
-  utilities::LineEnds lineEnds_ = utilities::LineEnds::Crlf;
-  // The file line of each collected declaration (index as in the list).
-  std::vector<std::int32_t> publicLineNumbers_;
-  std::string project_;      // as typed, for the verdicts
-  std::string verdictFile_;  // the source file whose opened path is held
-  std::filesystem::path openedVerdictFile_;
-  SourceCache cache_;
+  utilities::LineEnds lineEnds_ = utilities::LineEnds::Any;
+  std::string project_;  // as typed, for the verdicts
+  std::vector<CodeEntry> entries_;
+  bool startsWithSubMain_ = false;
+  std::vector<CodeFile> files_;
+  std::vector<std::size_t> fileOfEntry_;  // by entry
+  UsageIndex index_;
+  // Keys of each declaration's names, in the order of files_ and declarations.
+  struct NameKeys {
+    std::vector<std::uint32_t> whole;       // its names and enum members
+    std::vector<std::uint32_t> handlerOf;   // WithEvents NAME: NAME_Event
+    std::vector<std::uint32_t> handledBy;   // Event NAME: Source_NAME
+  };
+  std::vector<std::vector<NameKeys>> keys_;
   std::vector<std::string> masSourceFiles_{std::string()};
   std::int16_t mnSourceFileCount_ = 0;
   std::int16_t mnSourceFile_ = 0;
-  std::int32_t sourceFileLoop_ = 0;  // the loop counter, which may pass 32,767 once
   Clock::time_point mvStartTime_{};
   Clock::time_point lastYield_{};
-  // Reading the clock costs more than a skipped search; it is read after
-  // every real search, once per declaration, and after every
-  // kSkipsPerClockRead skipped searches.
-  static constexpr int kSkipsPerClockRead = 64;
-  int skipsSinceClockRead_ = 0;
   RunSummary summary_;
-  // The name is cut out of the same declaration for every file searched; it
-  // depends on the declaration alone.
-  std::string namedDeclaration_;
-  std::string declarationName_;
-  // Files that cannot contain the current declaration's name are not searched:
-  // such a search finds nothing and only updates two labels, so it is enough
-  // to show its labels before anyone can see them (a yield or the end).
-  bool skipping_ = false;
-  std::vector<char> mayContainName_;  // by cache slot
-  std::vector<std::uint32_t> slotsWithName_;
-  std::vector<const SourceCache::File*> indexedFiles_;  // by source file index, once prepared
-  std::int32_t skippedSearch_ = 0;    // the last file index skipped, 0 when none
   // The run-time label is rebuilt only when its text can have changed.
   std::int64_t shownSeconds_ = -1;
   std::int32_t shownSourceFile_ = -1;

@@ -1,0 +1,239 @@
+// Analyser's reading and judging: every code file is read once, the
+// declaring files' declarations are parsed, every file's identifiers are
+// looked up once, and each declaration's verdict is a lookup.
+#include <string_view>
+#include <unordered_map>
+
+#include "diagnostics/error_trap.h"
+#include "engine/analyser.h"
+#include "runtime/vb_error.h"
+#include "utilities/file_exists.h"
+#include "utilities/vb_path.h"
+
+namespace engine {
+
+namespace {
+constexpr std::string_view kObject = "frmScopster";
+
+// The file behind a listed path, spelled once for all its spellings.
+std::string fileIdentity(const std::string& listed) {
+  std::string identity = utilities::nativePath(listed).lexically_normal().string();
+#ifdef _WIN32
+  for (char& c : identity) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
+#endif
+  return identity;
+}
+
+bool startsWithName(std::string_view text, std::string_view prefix) {
+  return text.size() > prefix.size() && sameName(text.substr(0, prefix.size()), prefix);
+}
+}  // namespace
+
+bool Analyser::findMissingFile(bool& bError) {
+  for (const CodeEntry& entry : entries_) {
+    bool exists = false;
+#ifndef _WIN32
+    // A drive letter names no file here, wherever the program was started.
+    if (!entry.hasDrive) exists = utilities::gbFileExists(entry.path, bError);
+#else
+    exists = utilities::gbFileExists(entry.path, bError);
+#endif
+    if (bError) return true;
+    if (exists) continue;
+    view_.appendLine("Can't find file '" + entry.path + "'");
+    summary_.missingSourceFile = entry.path;
+    bError = true;
+    return true;
+  }
+  return false;
+}
+
+void Analyser::collectFiles() {
+  std::unordered_map<std::string, std::size_t> byIdentity;
+  fileOfEntry_.assign(entries_.size(), 0);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const auto [known, added] = byIdentity.try_emplace(fileIdentity(entries_[i].path), files_.size());
+    if (added) files_.push_back(CodeFile{i, false, {}});
+    CodeFile& file = files_[known->second];
+    file.declaring = file.declaring || entries_[i].declaring;
+    fileOfEntry_[i] = known->second;
+  }
+}
+
+std::string Analyser::readCode(const CodeEntry& entry) const {
+  std::optional<std::string> bytes = utilities::readFileBytes(entry.path);
+  if (!bytes) {
+    // It was there a moment ago: gone, or swapped for a pipe or a folder.
+    // Reading it as empty would turn its uses into false verdicts.
+    vb::VbError failure = vb::VbError::standard(vb::err::FileNotFound);
+    failure.setFile(entry.path);
+    throw failure;
+  }
+  return std::move(*bytes);
+}
+
+bool Analyser::readDeclaringFiles(bool& bError) {
+  for (CodeFile& file : files_) {
+    if (!file.declaring) continue;
+    const CodeEntry& entry = entries_[file.entry];
+    diagnostics::ErrorTrap trap{kObject, "mShowSourceGetPublics", bError};
+    if (!view_.stopRequested()) view_.setSourceFileCaption(entry.path);
+    if (!trap.step(2, [&] {
+          file.declarations = DeclaringFile{};
+          file.declarations.content = readCode(entry);
+          readDeclarations(file.declarations, lineEnds_, entry.isForm);
+        }))
+      return false;
+    yieldNow(bError);
+    if (bError || view_.stopRequested()) return true;
+  }
+  return true;
+}
+
+void Analyser::learnNames() {
+  keys_.assign(files_.size(), {});
+  for (std::size_t f = 0; f < files_.size(); ++f) {
+    const auto fileIndex = static_cast<std::uint32_t>(f);
+    for (const PublicDeclaration& declaration : files_[f].declarations.declarations) {
+      NameKeys keys;
+      const auto learn = [&](std::string_view name, UsageIndex::Match match, std::vector<std::uint32_t>& into) {
+        const std::uint32_t key = index_.add(name, match);
+        index_.watch(key, fileIndex);
+        into.push_back(key);
+      };
+      for (const DeclaredName& name : declaration.syntax.names) {
+        learn(name.text, UsageIndex::Match::Whole, keys.whole);
+        if (name.withEvents) learn(name.text, UsageIndex::Match::HandlerOf, keys.handlerOf);
+        if (declaration.syntax.kind == DeclarationKind::Event)
+          learn(name.text, UsageIndex::Match::HandledBy, keys.handledBy);
+      }
+      for (const std::string_view member : declaration.enumMembers)
+        learn(member, UsageIndex::Match::Whole, keys.whole);
+      keys_[f].push_back(std::move(keys));
+    }
+  }
+}
+
+bool Analyser::scanFiles(bool& bError) {
+  for (std::size_t f = 0; f < files_.size(); ++f) {
+    const CodeEntry& entry = entries_[files_[f].entry];
+    diagnostics::ErrorTrap trap{kObject, "mbPublicInFile", bError};
+    if (!view_.stopRequested()) view_.setSearchFileCaption(entry.path);
+    bool goOn = true;
+    if (!trap.step(3, [&] {
+          std::string read;
+          if (!files_[f].declaring) read = readCode(entry);
+          const std::string& bytes = files_[f].declaring ? files_[f].declarations.content : read;
+          warnLineEnds(entry.path, bytes);
+          goOn = index_.scan(static_cast<std::uint32_t>(f), bytes, lineEnds_, [&] {
+            yieldNow(bError);
+            return !bError && !view_.stopRequested();
+          });
+        }))
+      return false;
+    if (!goOn) return true;
+    yieldNow(bError);
+    if (bError || view_.stopRequested()) return true;
+  }
+  return true;
+}
+
+void Analyser::warnLineEnds(const std::string& path, std::string_view bytes) {
+  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) view_.warnLineEnds(path);
+}
+
+void Analyser::reportVerdicts(bool& bError) {
+  std::vector<char> reported(files_.size(), 0);
+  std::int32_t declaring = 0;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (!entries_[i].declaring) continue;
+    mnSourceFile_ = static_cast<std::int16_t>(++declaring);
+    view_.setSourceFileCaption(entries_[i].path);
+    const std::size_t f = fileOfEntry_[i];
+    // A file listed twice is judged once.
+    if (reported[f] == 0) reportFile(f, bError);
+    reported[f] = 1;
+    mShowProgress(bError);
+    if (bError || view_.stopRequested()) return;
+  }
+}
+
+void Analyser::reportFile(std::size_t f, bool& bError) {
+  const CodeFile& file = files_[f];
+  const std::string& path = entries_[file.entry].path;
+  const auto& declarations = file.declarations.declarations;
+  for (std::size_t d = 0; d < declarations.size(); ++d) {
+    const PublicDeclaration& declaration = declarations[d];
+    ++summary_.declarations;
+    view_.setPublicCaption(declaration.text);
+    if (!usedElsewhere(f, d)) appendResultGroup(path, declaration, usedInOwnFile(f, d));
+    yieldNow(bError);
+    if (bError || view_.stopRequested()) return;
+  }
+}
+
+bool Analyser::usedElsewhere(std::size_t f, std::size_t d) const {
+  const PublicDeclaration& declaration = files_[f].declarations.declarations[d];
+  const NameKeys& keys = keys_[f][d];
+  const auto file = static_cast<std::uint32_t>(f);
+  if (startsWithSubMain_ && declaration.syntax.kind == DeclarationKind::Sub &&
+      sameName(declaration.syntax.names.front().text, "Main"))
+    return true;  // the run time calls it
+  for (const std::uint32_t key : keys.whole)
+    if (index_.usedOutside(key, file)) return true;
+  for (const std::uint32_t key : keys.handledBy)
+    if (index_.usedOutside(key, file)) return true;
+  return false;
+}
+
+bool Analyser::usedInOwnFile(std::size_t f, std::size_t d) const {
+  const PublicDeclaration& declaration = files_[f].declarations.declarations[d];
+  const NameKeys& keys = keys_[f][d];
+  const auto file = static_cast<std::uint32_t>(f);
+  if (isEventHandler(f, declaration)) return true;
+  for (const std::uint32_t key : keys.whole)
+    if (index_.usedInFileOutside(key, file, declaration.line, declaration.bodyEnd)) return true;
+  for (const std::uint32_t key : keys.handlerOf)
+    if (index_.usedInFileOutside(key, file, declaration.line, declaration.lastLine)) return true;
+  return false;
+}
+
+// The run time calls a form's event handlers: Form_Load, cmdOK_Click, and
+// the handlers of its WithEvents variables.
+bool Analyser::isEventHandler(std::size_t f, const PublicDeclaration& declaration) const {
+  if (!entries_[files_[f].entry].isForm || declaration.syntax.kind != DeclarationKind::Sub) return false;
+  const std::string_view name = declaration.syntax.names.front().text;
+  if (startsWithName(name, "Form_") || startsWithName(name, "MDIForm_")) return true;
+  for (std::size_t cut = name.find('_'); cut != std::string_view::npos; cut = name.find('_', cut + 1))
+    for (const std::string_view source : files_[f].declarations.eventSources)
+      if (sameName(name.substr(0, cut), source)) return true;
+  return false;
+}
+
+void Analyser::appendResultGroup(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile) {
+  view_.appendLine("    " + path);
+  view_.appendLine("        " + std::string(declaration.text));
+  view_.appendLine(inOwnFile ? "        Private" : "        Unused");
+  view_.appendLine("");
+  ++summary_.reported;
+  reportVerdict(path, declaration, inOwnFile);
+  if (view_.autoScrollValue() == 1) {
+    // The blank closing line first brings the end of the list into view.
+    view_.setListIndex(view_.listCount() - 1);
+    view_.setListIndex(view_.listCount() - 3);
+  }
+}
+
+void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile) {
+  Verdict verdict;
+  verdict.project = project_;
+  verdict.sourceFile = path;
+  verdict.openedFile = utilities::nativePath(path);
+  verdict.line = declaration.line;
+  verdict.declaration = declaration.text;
+  for (const DeclaredName& name : declaration.syntax.names) verdict.names.emplace_back(name.text);
+  verdict.usedInOwnFile = inOwnFile;
+  view_.reportVerdict(verdict);
+}
+
+}  // namespace engine
