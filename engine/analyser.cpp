@@ -44,16 +44,21 @@ void Analyser::mAnalyse(bool& bError) {
       }))
     return;
   if (mnSourceFileCount_ == 0 || bError) return;
-  // Every verdict depends on every code file, so a missing one ends the run
-  // before the first verdict.
-  bool missing = false;
-  if (!trap.step(5, [&] { missing = findMissingFile(bError); }) || missing || bError) return;
-  if (!trap.step(6, [&] { collectFiles(); })) return;
-  if (!readDeclaringFiles(bError) || bError || view_.stopRequested()) return;
-  if (!trap.step(7, [&] { learnNames(); })) return;
-  if (!scanFiles(bError) || bError || view_.stopRequested()) return;
-  if (!trap.step(8, [&] { reportVerdicts(bError); }) || bError) return;
-  trap.step(9, [&] { finishRun(bError); });
+  bool completed = false;
+  if (!trap.step(5, [&] { completed = judgeFiles(bError); })) return;
+  trap.step(9, [&] { finishRun(completed, bError); });
+}
+
+// Every verdict depends on every code file, so a missing one ends the run
+// before the first verdict. False when the run ended early.
+bool Analyser::judgeFiles(bool& bError) {
+  if (findMissingFile(bError)) return false;
+  collectFiles();
+  if (!readDeclaringFiles(bError) || bError || view_.stopRequested()) return false;
+  learnNames();
+  if (!scanFiles(bError) || bError || view_.stopRequested()) return false;
+  reportVerdicts(bError);
+  return !bError && !view_.stopRequested();
 }
 
 void Analyser::yieldNow(bool& bError) {
@@ -64,9 +69,9 @@ void Analyser::yieldNow(bool& bError) {
   lastYield_ = Clock::now();
 }
 
-void Analyser::finishRun(bool& bError) {
+void Analyser::finishRun(bool completed, bool& bError) {
   if (view_.stopRequested()) return;
-  mnSourceFile_ = mnSourceFileCount_;
+  if (completed) mnSourceFile_ = mnSourceFileCount_;
   mShowProgress(bError);
   view_.setProcessingVisible(false);
   view_.setPublicCaption("");

@@ -72,6 +72,7 @@ class Analyser {
     DeclaringFile declarations;
   };
 
+  bool judgeFiles(bool& bError);
   bool findMissingFile(bool& bError);
   void collectFiles();
   bool readDeclaringFiles(bool& bError);
@@ -87,7 +88,7 @@ class Analyser {
   std::string readCode(const CodeEntry& entry) const;
   void warnLineEnds(const std::string& path, std::string_view bytes);
   void yieldNow(bool& bError);
-  void finishRun(bool& bError);
+  void finishRun(bool completed, bool& bError);
 
   RunView& view_;
   std::chrono::milliseconds yieldInterval_;

@@ -46,6 +46,25 @@ TEST(AnalyserProjectReaderTest, TakesFormAndModulePathsInOrderAndJoinsRelativeOn
   EXPECT_EQ(handler.boxCount(), 0u);
 }
 
+TEST(AnalyserProjectReaderTest, EveryCodeEntryIsSearchedAndSubMainStartsIt) {
+  test_support::ScriptedErrorHandler handler;
+  ProjectFixture p;
+  p.write("P.vbp", crlf({"Form=f.frm", "Class=C; c.cls", "UserControl=u.ctl", "PropertyPage=p.pag",
+                         "UserDocument=d.dob", "Designer=x.Dsr", "Reference=*\\G{0}#2.0#0#stdole2.tlb",
+                         "Object={0}#1.0#0; comctl.ocx", "ClassName=y", "Module=m; m.bas", "Startup=\"sub main\""}));
+  RecordingRunView view;
+  view.source = p.path("P.vbp");
+  engine::Analyser analyser(view);
+  bool bError = false;
+  EXPECT_EQ(analyser.mnGetSourceFiles(bError), 2);
+  std::vector<std::string> searched;
+  for (const engine::CodeEntry& entry : analyser.codeEntries())
+    searched.push_back(entry.path.substr(p.dir().str().size() + 1) + (entry.declaring ? " judged" : ""));
+  EXPECT_EQ(searched, (std::vector<std::string>{"f.frm judged", "c.cls", "u.ctl", "p.pag", "d.dob", "x.Dsr",
+                                                "m.bas judged"}));
+  EXPECT_TRUE(analyser.startsWithSubMain());
+}
+
 TEST(AnalyserProjectReaderTest, ProjectPathWithoutFolderJoinsNothing) {
   test_support::ScriptedErrorHandler handler;
   ProjectFixture p;
@@ -108,7 +127,7 @@ TEST(AnalyserProjectReaderTest, EmptyLfOnlyAndBinaryProjectFiles) {
   const std::pair<std::string, std::size_t> cases[] = {
       {"", 0},
       {"\r\n", 0},
-      {"Form=a.frm\nForm=b.frm\n", 1},  // LF only: one line that keeps its LFs
+      {"Form=a.frm\nForm=b.frm\n", 2},  // any line end ends a line
       {kBinary, 1},
   };
   for (const auto& [text, count] : cases) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "engine/analyser.h"
@@ -41,10 +42,11 @@ TEST(BadInputTest, OddFilesAreReadByTheLineRulesWithoutFailing) {
       {"NUL bytes around a use", std::string("\0\0x\0Target\0\r\n\xff\xfe", 15), true},
       {"NUL bytes only", std::string(4096, '\0'), false},
       {"CR only line ends", "a\rb\rTarget\r", true},
-      {"LF only: one line with LFs", "' comment\nTarget\n", false},  // the whole file is a comment line
+      {"LF only", "' comment\nTarget\n", true},
       {"1 MB line with a use at its end", std::string(1 << 20, 'x') + " Target", true},
       {"empty file", "", false},
-      {"dot lines only", ".Target\r\n.Target\r\n", false},  // a header line and a comment line
+      {"dot lines only", ".Target\r\n", true},
+      {"a literal that never closes", "x = \"" + std::string(1 << 16, '"') + "\r\nTarget", true},
   };
   for (const Case& c : cases) {
     test_support::ScriptedErrorHandler handler;
@@ -96,16 +98,18 @@ TEST(BadInputTest, ModulesOfMoreThan32767LinesAreScannedAndSearchedWhole) {
 
 TEST(BadInputTest, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
   struct Case {
+    const char* entry;
     std::vector<int> answers;
     bool expectError;
-    std::size_t boxes;
+    const char* where;
   };
-  // The locked file is searched for Target first, then comes its own turn as
-  // a source file, whose read fails as well.
+  // A judged file is read with its declarations; a searched one when its
+  // identifiers are looked up. Each is read once.
   const Case cases[] = {
-      {{Abort}, true, 1},
-      {{Retry, Ignore, Ignore}, false, 3},
-      {{Ignore, Abort}, true, 2},
+      {"Module=l; locked.bas", {Abort}, true, "mShowSourceGetPublics.2"},
+      {"Module=l; locked.bas", {Retry, Ignore}, false, "mShowSourceGetPublics.2"},
+      {"Class=l; locked.cls", {Abort}, true, "mbPublicInFile.3"},
+      {"Class=l; locked.cls", {Retry, Retry, Ignore}, false, "mbPublicInFile.3"},
   };
   for (const Case& c : cases) {
     test_support::ScriptedErrorHandler handler;
@@ -113,14 +117,38 @@ TEST(BadInputTest, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
     ProjectFixture p;
     p.write("decl.bas", crlf({"Public Sub Target()", "End Sub"}));
     // Reading /proc/self/mem from its start fails with EIO, for root too.
-    std::filesystem::create_symlink("/proc/self/mem", p.dir().path() / "locked.bas");
-    AnalysisRun outcome(p.write("P.vbp", crlf({"Module=d; decl.bas", "Module=l; locked.bas"})));
+    const std::string locked = std::string(c.entry).substr(std::string(c.entry).find(' ') + 1);
+    std::filesystem::create_symlink("/proc/self/mem", p.dir().path() / locked);
+    AnalysisRun outcome(p.write("P.vbp", crlf({"Module=d; decl.bas", c.entry})));
     outcome.go();
-    EXPECT_EQ(outcome.bError, c.expectError);
-    ASSERT_EQ(handler.boxCount(), c.boxes);
-    EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbPublicInFile.3\r\n\r\nDevice I/O error");
+    EXPECT_EQ(outcome.bError, c.expectError) << c.entry;
+    ASSERT_EQ(handler.boxCount(), c.answers.size()) << c.entry;
+    EXPECT_EQ(handler.prompt(0), "Source: frmScopster." + std::string(c.where) + "\r\n\r\nDevice I/O error");
     EXPECT_NE(handler.log().find("DllError: 5  ErrNo: 57  Device I/O error"), std::string::npos);
+    EXPECT_EQ(outcome.view.list.size(), c.expectError ? 1u : 5u) << c.entry;
   }
+}
+
+// A file swapped for a named pipe after the run found it is a failure, not
+// an empty file whose missing uses turn into verdicts.
+TEST(BadInputTest, FileSwappedForAPipeDuringTheRunIsAFailure) {
+  test_support::ScriptedErrorHandler handler;
+  handler.dialogs().queueAnswer(Abort);
+  ProjectFixture p;
+  p.write("decl.bas", crlf({"Public Sub Target()", "End Sub"}));
+  p.write("use.cls", crlf({"Target"}));
+  AnalysisRun outcome(p.write("P.vbp", crlf({"Module=d; decl.bas", "Class=u; use.cls"})), std::chrono::milliseconds(0));
+  const std::filesystem::path use = p.dir().path() / "use.cls";
+  outcome.view.onYield = [&](engine_test::RecordingRunView&) {
+    if (std::filesystem::is_fifo(use)) return;
+    std::filesystem::remove(use);
+    ASSERT_EQ(mkfifo(use.c_str(), 0600), 0);
+  };
+  outcome.go();
+  EXPECT_TRUE(outcome.bError);
+  ASSERT_EQ(handler.boxCount(), 1u);
+  EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbPublicInFile.3\r\n\r\nFile not found");
+  EXPECT_EQ(outcome.view.list.size(), 1u);
 }
 
 TEST(BadInputTest, ProjectOfExactly32767SourceFilesEndsItsLoopNormally) {

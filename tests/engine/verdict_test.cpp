@@ -11,15 +11,27 @@ namespace {
 using engine_test::ProjectFixture;
 using engine_test::AnalysisRun;
 
-TEST(VerdictTest, LineNumbersCountTheLinesTheReaderLeavesOut) {
+// Verdicts point at the line an editor shows, whatever ends the lines.
+TEST(VerdictTest, LineNumbersAreThoseAnEditorShows) {
+  struct Case {
+    const char* bytes;
+    std::vector<std::int32_t> lines;
+  };
+  const Case cases[] = {
+      {".Header\r\n.comment\r\n\r\nPublic Sub A()\r\n..dots\r\nEnd Sub\r\nPublic B As Long\r\n", {4, 7}},
+      {"x\r\ny\nPublic Sub A()\rEnd Sub\r\n\nPublic B As Long", {3, 6}},
+      {"Public Sub A(x, _\r\n  y)\r\nEnd Sub\nPublic B, _\n C", {1, 4}},
+  };
   test_support::ScriptedErrorHandler handler;
-  ProjectFixture fixture;
-  fixture.write("m.bas", ".Header\r\n.comment\r\n\r\nPublic Sub A()\r\n..dots\r\nEnd Sub\r\nPublic B As Long\r\n");
-  AnalysisRun run(fixture.write("P.vbp", "Module=m; m.bas\r\n"));
-  run.go();
-  ASSERT_EQ(run.view.verdicts.size(), 2u);
-  EXPECT_EQ(run.view.verdicts[0].line, 4);
-  EXPECT_EQ(run.view.verdicts[1].line, 7);
+  for (const Case& c : cases) {
+    ProjectFixture fixture;
+    fixture.write("m.bas", c.bytes);
+    AnalysisRun run(fixture.write("P.vbp", "Module=m; m.bas\r\n"));
+    run.go();
+    std::vector<std::int32_t> lines;
+    for (const auto& verdict : run.view.verdicts) lines.push_back(verdict.line);
+    EXPECT_EQ(lines, c.lines) << c.bytes;
+  }
 }
 
 TEST(VerdictTest, OpenedFileIsThePathOnThisFileSystem) {
