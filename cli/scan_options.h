@@ -13,7 +13,7 @@ enum class ReportFormat { Text, Tsv, Json, Sarif };
 
 struct ScanOptions {
   ReportFormat format = ReportFormat::Text;
-  utilities::LineEnds lineEnds = utilities::LineEnds::Crlf;
+  utilities::LineEnds lineEnds = utilities::LineEnds::Any;
   std::vector<std::string> inputs;  // projects (.vbp) and groups (.vbg), as given
   bool help = false;
   bool version = false;

@@ -66,7 +66,7 @@ void lexLine(std::string_view line, LexState& state, OnToken&& onToken) {
   // The continuation mark is held back one token: only the line's last token
   // can be one.
   bool heldMark = false;
-  const auto emit = [&](const Token& token) {
+  const auto deliver = [&](const Token& token) {
     if (heldMark) onToken(Token{TokenKind::Name, "_"});
     heldMark = false;
     onToken(token);
@@ -86,7 +86,7 @@ void lexLine(std::string_view line, LexState& state, OnToken&& onToken) {
     if (byte == '"') {
       const std::size_t length = detail::literalLength(line.substr(at));
       const std::size_t inner = length >= 2 && line[at + length - 1] == '"' ? length - 2 : length - 1;
-      emit(Token{TokenKind::Literal, line.substr(at + 1, inner)});
+      deliver(Token{TokenKind::Literal, line.substr(at + 1, inner)});
       at += length;
       statementStart = false;
       continue;
@@ -94,7 +94,7 @@ void lexLine(std::string_view line, LexState& state, OnToken&& onToken) {
     if (byte == '[') {
       const std::size_t close = line.find(']', at + 1);
       if (close != std::string_view::npos && close > at + 1) {
-        emit(Token{TokenKind::Name, line.substr(at + 1, close - at - 1), true});
+        deliver(Token{TokenKind::Name, line.substr(at + 1, close - at - 1), true});
         at = close + 1;
         statementStart = false;
         continue;
@@ -115,14 +115,14 @@ void lexLine(std::string_view line, LexState& state, OnToken&& onToken) {
         if (heldMark) onToken(Token{TokenKind::Name, "_"});
         heldMark = true;
       } else {
-        emit(Token{TokenKind::Name, name});
+        deliver(Token{TokenKind::Name, name});
       }
       at = end;
       statementStart = false;
       continue;
     }
     const bool separator = byte == ':' && (at + 1 == line.size() || line[at + 1] != '=');
-    emit(Token{TokenKind::Symbol, line.substr(at, 1)});
+    deliver(Token{TokenKind::Symbol, line.substr(at, 1)});
     ++at;
     statementStart = separator;
   }

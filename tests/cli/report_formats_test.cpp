@@ -71,6 +71,7 @@ fs::path lfOnlySample(const test_support::TempDir& dir, bool crlfProject) {
 const std::vector<std::string> kSampleVerdicts = {
     "verdict line name",          "Unused 19 RefreshView", "Private 7 gnCounter",
     "Unused 9 ShowTotals",        "Unused 13 Factorial",   "Private 21 ResetCounter",
+    "Private 4 MAX_ROWS",
 };
 
 TEST(ReportFormatsTest, TsvGivesTheSampleVerdictsWithLineNumbers) {
@@ -79,7 +80,7 @@ TEST(ReportFormatsTest, TsvGivesTheSampleVerdictsWithLineNumbers) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(verdictLineName(result.out), kSampleVerdicts);
   const auto lines = linesOf(result.out);
-  ASSERT_EQ(lines.size(), 6u);
+  ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[0], "verdict\tfile\tline\tname\tdeclaration");
   EXPECT_EQ(fieldsOf(lines[4]), (std::vector<std::string>{"Unused", (sampleFolder() / "modUtil.bas").string(), "13",
                                                           "Factorial",
@@ -103,7 +104,7 @@ TEST(ReportFormatsTest, JsonHoldsVerdictsAndSummary) {
   EXPECT_EQ(summary["projects"].toInt(), 1);
   EXPECT_EQ(summary["files"].toInt(), 3);
   EXPECT_EQ(summary["declarations"].toInt(), 8);
-  EXPECT_EQ(summary["reported"].toInt(), 5);
+  EXPECT_EQ(summary["reported"].toInt(), 6);
   EXPECT_EQ(summary["errors"].toInt(), 0);
   EXPECT_EQ(summary["warnings"].toInt(), 0);
   EXPECT_GE(summary["elapsedSeconds"].toDouble(-1), 0.0);
@@ -154,7 +155,7 @@ TEST(ReportFormatsTest, MissingGroupOrProjectFailsTheWholeCall) {
   const QJsonObject json = parsedJson(result.out);
   EXPECT_EQ(json["errors"][0]["message"].toString(), "File does not exist");
   EXPECT_EQ(json["errors"][0]["file"].toString().toStdString(), dir.str() + "/none.vbg");
-  EXPECT_EQ(json["verdicts"].toArray().size(), 5);
+  EXPECT_EQ(json["verdicts"].toArray().size(), 6);
 }
 
 TEST(ReportFormatsTest, AnyLineEndsOnAnLfOnlyCopyGivesTheOriginalVerdicts) {
@@ -171,7 +172,7 @@ TEST(ReportFormatsTest, AnyLineEndsOnAnLfOnlyCopyGivesTheOriginalVerdicts) {
 TEST(ReportFormatsTest, LfOnlyFilesAreWarnedAboutAndCounted) {
   test_support::TempDir dir;
   const fs::path project = lfOnlySample(dir, true);
-  const Result result = scan({"--format", "json", project.string()});
+  const Result result = scan({"--format", "json", "--line-ends", "crlf", project.string()});
   EXPECT_EQ(result.status, 0);
   for (const char* file : {"frmMain.frm", "modUtil.bas", "modData.bas"}) {
     const std::string warning = "scopster-scan: warning: " + (project.parent_path() / file).string();
@@ -183,7 +184,7 @@ TEST(ReportFormatsTest, LfOnlyFilesAreWarnedAboutAndCounted) {
   EXPECT_EQ(json["verdicts"].toArray().size(), 0);
 
   const fs::path lfProject = lfOnlySample(dir, false);
-  const Result converted = scan({"--format", "json", lfProject.string()});
+  const Result converted = scan({"--format", "json", "--line-ends", "crlf", lfProject.string()});
   EXPECT_NE(converted.err.find("warning: " + lfProject.string()), std::string::npos) << converted.err;
   EXPECT_EQ(parsedJson(converted.out)["summary"].toObject()["warnings"].toInt(), 1);
 }
