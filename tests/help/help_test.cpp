@@ -71,7 +71,8 @@ TEST(HelpTest, PagesCoverTheirSubjects) {
     std::vector<const char*> words;
   };
   const Subject subjects[] = {
-      {"private-unused.html", {"Private", "Unused", "CallByName", "late binding", "Class modules"}},
+      {"private-unused.html", {"Private", "Unused", "CallByName", "late binding", "other programs"}},
+      {"what-it-finds.html", {"Class=", "whole word", "upper and lower case", "Sub Main", "WithEvents", "Enum"}},
       {"scopster-scan.html", {"<td>0</td>", "<td>1</td>", "<td>2</td>", "<td>64</td>", "<td>130</td>"}},
   };
   for (const Subject& subject : subjects) {
