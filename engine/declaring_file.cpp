@@ -37,6 +37,22 @@ class DeclarationReader {
     if (isEnum) openEnum_ = file_.declarations.size() - 1;
   }
 
+  // Whether a line that begins a statement can matter here; the others need
+  // no tokens, only their line end.
+  bool needsTokens(std::string_view line) const {
+    if (inDesigner_ || openEnum_ != kNone) return true;
+    std::size_t at = 0;
+    while (at < line.size() && detail::isBlank(static_cast<unsigned char>(line[at]))) ++at;
+    // Most lines are ruled out by their first letter.
+    const unsigned char first = at < line.size() ? foldByte(static_cast<unsigned char>(line[at])) : 0;
+    if (first != 'p' && first != 'e' && first != 'd' && first != 'g') return false;
+    std::size_t end = at;
+    while (end < line.size() && isNameByte(static_cast<unsigned char>(line[end]))) ++end;
+    const std::string_view word = line.substr(at, end - at);
+    static constexpr std::array<std::string_view, 5> kStarts = {"Public", "End", "Private", "Dim", "Global"};
+    return std::any_of(kStarts.begin(), kStarts.end(), [&](std::string_view start) { return sameName(word, start); });
+  }
+
   // Each body ends at the first "End <word>" of its kind after it.
   void closeBodies(std::int32_t lineCount) {
     for (PublicDeclaration& declaration : file_.declarations) {
@@ -100,6 +116,7 @@ void readDeclarations(DeclaringFile& file, utilities::LineEnds ends, bool isForm
       return;
     }
     if (!state.statementGoesOn) {
+      if (!reader.needsTokens(line) && !detail::endsInContinuation(line)) return;
       statement.clear();
       firstLine = line;
       first = number;

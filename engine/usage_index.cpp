@@ -36,6 +36,7 @@ std::uint32_t UsageIndex::add(std::string_view name, Match match) {
     hash = hash * kBase + byteValue(name[i]);
   }
   const std::uint64_t slot = mapKey(hash, name.size(), match);
+  filter_[(slot % kFilterBits) / 64] |= std::uint64_t{1} << (slot % 64);
   const auto [head, inserted] = byHash_.try_emplace(slot, static_cast<std::uint32_t>(keys_.size()));
   if (!inserted) {
     for (std::uint32_t id = head->second; id != UINT32_MAX; id = keys_[id].nextSameHash)
@@ -100,7 +101,9 @@ void UsageIndex::identifier(std::string_view text, std::int32_t line) {
 }
 
 void UsageIndex::lookUp(std::uint64_t hash, std::string_view text, Match match, std::int32_t line) {
-  const auto head = byHash_.find(mapKey(hash, text.size(), match));
+  const std::uint64_t slot = mapKey(hash, text.size(), match);
+  if ((filter_[(slot % kFilterBits) / 64] & (std::uint64_t{1} << (slot % 64))) == 0) return;
+  const auto head = byHash_.find(slot);
   if (head == byHash_.end()) return;
   for (std::uint32_t id = head->second; id != UINT32_MAX; id = keys_[id].nextSameHash)
     if (keys_[id].match == match && equalsFolded(text, keys_[id].folded)) {

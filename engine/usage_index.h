@@ -69,6 +69,10 @@ class UsageIndex {
 
   std::vector<Key> keys_;
   std::unordered_map<std::uint64_t, std::uint32_t> byHash_;  // the first key of each hash
+  // One bit per hash bucket of the learned keys: most identifiers are not
+  // names being judged, and a bit test rules them out before any lookup.
+  static constexpr std::size_t kFilterBits = 1 << 20;
+  std::vector<std::uint64_t> filter_ = std::vector<std::uint64_t>(kFilterBits / 64, 0);
   bool anyHandlerOf_ = false;
   bool anyHandledBy_ = false;
   std::unordered_map<std::uint64_t, LineSpan> spans_;

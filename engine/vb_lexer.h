@@ -3,20 +3,43 @@
 // and comments are not code, and identifiers are compared without regard to
 // case. Works on Windows-1252 bytes, one physical line at a time.
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "utilities/cp1252_case.h"
+
 namespace engine {
 
-// Letters, digits and "_", counting the letters of Windows-1252 (À, š, ƒ, ...)
-// since VB6 accepts them in names.
-bool isNameByte(unsigned char byte);
+namespace detail {
+enum ByteClass : std::uint8_t { kLetter = 1, kNamePart = 2, kBlank = 4 };
+// Letters are ASCII's and Windows-1252's (ƒ Š Œ Ž š œ ž Ÿ ª µ º, À..ÿ
+// without × and ÷), since VB6 accepts them in names.
+constexpr std::array<std::uint8_t, 256> makeByteClasses() {
+  std::array<std::uint8_t, 256> table{};
+  const auto letter = [&](int byte) { table[static_cast<std::size_t>(byte)] = kLetter | kNamePart; };
+  for (int byte = 'A'; byte <= 'Z'; ++byte) letter(byte);
+  for (int byte = 'a'; byte <= 'z'; ++byte) letter(byte);
+  for (const int byte : {0x83, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA}) letter(byte);
+  for (int byte = 0xC0; byte <= 0xFF; ++byte)
+    if (byte != 0xD7 && byte != 0xF7) letter(byte);
+  for (int byte = '0'; byte <= '9'; ++byte) table[static_cast<std::size_t>(byte)] = kNamePart;
+  table['_'] = kNamePart;
+  for (int byte = 0; byte <= ' '; ++byte) table[static_cast<std::size_t>(byte)] = kBlank;
+  return table;
+}
+inline constexpr std::array<std::uint8_t, 256> kByteClasses = makeByteClasses();
+
+}  // namespace detail
+
+// Letters, digits and "_".
+inline bool isNameByte(unsigned char byte) { return (detail::kByteClasses[byte] & detail::kNamePart) != 0; }
 // True when the byte may begin a name: a letter.
-bool isLetterByte(unsigned char byte);
+inline bool isLetterByte(unsigned char byte) { return (detail::kByteClasses[byte] & detail::kLetter) != 0; }
 // The byte's lower-case form under Windows-1252's case rules.
-unsigned char foldByte(unsigned char byte);
-bool sameName(std::string_view a, std::string_view b);
+inline unsigned char foldByte(unsigned char byte) { return utilities::detail::kFoldTable[byte]; }
+inline bool sameName(std::string_view a, std::string_view b) { return utilities::equalsIgnoreCaseCp1252(a, b); }
 
 enum class TokenKind : std::uint8_t {
   Name,     // a run of name bytes, or the text inside [brackets]
@@ -49,7 +72,7 @@ void lexLine(std::string_view line, LexState& state, std::vector<Token>& tokens)
 
 namespace detail {
 bool endsInContinuation(std::string_view text);
-bool isBlank(unsigned char byte);
+inline bool isBlank(unsigned char byte) { return (kByteClasses[byte] & kBlank) != 0; }
 // Length of the literal that opens at text[0] ('"'), closing quote included
 // when there is one.
 std::size_t literalLength(std::string_view text);
