@@ -378,7 +378,11 @@ void frmScopster::cmdAnalyse_Click() {
   }
   if (!trap.step(3, [&] { cmdAnalyse_->setText(QStringLiteral("&Stop")); })) return;
   if (!trap.step(4, [&] { analyser_->mAnalyse(bError); })) return;
-  if (!trap.step(5, [&] { stopRequested_ = false; })) return;
+  if (!trap.step(5, [&] {
+        stopRequested_ = false;
+        runView_->showListMoves();  // those made after the run's last yield
+      }))
+    return;
   trap.step(6, [&] {
     if (!unloading_) cmdAnalyse_->setText(QStringLiteral("&Analyse"));
   });
@@ -392,6 +396,7 @@ void frmScopster::chkAutoScroll_Click() {
     // The list may have been emptied during the run; then nothing is selected.
     const std::int32_t count = runView_->listCount();
     runView_->setListIndex(count >= 2 ? count - 2 : -1);
+    runView_->showListMoves();
   });
 }
 
