@@ -38,6 +38,7 @@
 #include "utilities/general.h"
 #include "utilities/placement.h"
 #include "utilities/print_byline.h"
+#include "widgets/command_button.h"
 #include "widgets/twips_widget.h"
 #include "widgets/eliding_label.h"
 #include "widgets/vb_check_box.h"
@@ -145,9 +146,8 @@ void frmScopster::createControls() {
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
 
-  cmdAnalyse_ = newControl<QPushButton>(client, "cmdAnalyse");
+  cmdAnalyse_ = newControl<widgets::CommandButton>(client, "cmdAnalyse");
   cmdAnalyse_->setText(QStringLiteral("&Analyse"));
-  cmdAnalyse_->setAutoDefault(false);
   lblSource_ = newControl<QLabel>(client, "lblSource");
   lblSource_->setText(QStringLiteral("S&ource:"));
   txtSource_ = newControl<QLineEdit>(client, "txtSource");
