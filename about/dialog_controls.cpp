@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "widgets/command_button.h"
 #include "widgets/twips_widget.h"
 
 namespace about {
@@ -16,9 +17,9 @@ void useDesignFont(QWidget& dialog) {
 }
 
 QPushButton* newButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new widgets::CommandButton(parent);
+  button->setText(QString::fromLatin1(caption));
   button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
   return button;
 }
 

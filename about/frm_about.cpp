@@ -11,6 +11,7 @@
 
 #include "about/frm_multi_line_text.h"
 #include "about/link_label.h"
+#include "about/send_failure_watch.h"
 #include "about/dialog_controls.h"
 #include "widgets/twips_widget.h"
 #include "diagnostics/app_globals.h"
@@ -183,10 +184,15 @@ void frmAbout::cmdQuillpost_Click() {
   if (!trap.step(1, [&] { answer = installedDialogs().messageBox(kQuillpostQuestion, diagnostics::msgbox::YesNo, "Quillpost"); }))
     return;
   if (answer != diagnostics::msgbox::Yes) return;
+  bool sent = false;
   if (!trap.step(2, [&] {
+        SendFailureWatch watch;
         diagnostics::gSendEMail("Quillpost", "Quillpost List", "Please add me to the Ombry Quillpost list.  Thank you.");
+        sent = !watch.sendFailed();
       }))
     return;
+  // A request that never went out leaves the prompts to ask again.
+  if (!sent) return;
   trap.step(3, [&] { platform::saveSetting(kCounterSection, kCounterKey, kSubscribed); });
 }
 

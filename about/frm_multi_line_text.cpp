@@ -1,5 +1,6 @@
 #include "about/frm_multi_line_text.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -70,6 +71,15 @@ void frmMultiLineText::Form_Unload() {
   QString typed = txtMultiLineText_->toPlainText();
   typed.replace(u'\n', QStringLiteral("\r\n"));
   msText = platform::cp1252FromQString(typed);
+}
+
+void frmMultiLineText::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    cmdCancel_Click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void frmMultiLineText::done(int result) {

@@ -25,6 +25,10 @@ class frmMultiLineText : public QDialog {
   // Every way out (OK, Cancel, the close box, Escape) ends here.
   void done(int result) override;
 
+ protected:
+  // Escape is Cancel: it discards the text (the close box keeps it).
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void createControls();
   void placeControls();

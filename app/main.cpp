@@ -6,9 +6,9 @@
 #include "about/frm_send_bug_report_yn.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/send_email.h"
+#include "main_window/application_identity.h"
 #include "main_window/frm_scopster.h"
 #include "main_window/qt_dialogs.h"
-#include "widgets/window_icon.h"
 #include "platform/mail_transport.h"
 #include "platform/settings_store.h"
 #include "utilities/bug_report_offer.h"
@@ -22,7 +22,7 @@ using SystemSettingsStore = platform::QtSettingsStore;
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setWindowIcon(widgets::scopsterIcon());
+  main_window::identifyApplication();
   // Times and dates in the user's own formats (the run time, the printout).
   std::setlocale(LC_ALL, "");
 

@@ -3,12 +3,11 @@
 #include <QPrinterInfo>
 
 #include "platform/qt/printer_qt.h"
-#include "runtime/vb_error.h"
 
 namespace main_window {
 
 std::unique_ptr<platform::Printer> defaultPrinter() {
-  if (QPrinterInfo::defaultPrinter().isNull()) vb::raise(vb::err::PrinterError);
+  if (QPrinterInfo::defaultPrinter().isNull()) platform::raiseNoDefaultPrinter();
   return std::make_unique<platform::QtPrinter>();
 }
 

@@ -11,8 +11,9 @@ namespace main_window {
 
 using PrinterFactory = std::function<std::unique_ptr<platform::Printer>()>;
 
-// The system's default printer. Raises Printer error (482) when there is none,
-// before anything is printed, so that the failure is reported once.
+// The system's default printer. Raises Printer error (482), naming the cause,
+// when there is none, before anything is printed, so that the failure is
+// reported once.
 std::unique_ptr<platform::Printer> defaultPrinter();
 
 }  // namespace main_window

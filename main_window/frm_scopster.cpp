@@ -38,6 +38,7 @@
 #include "utilities/general.h"
 #include "utilities/placement.h"
 #include "utilities/print_byline.h"
+#include "widgets/command_button.h"
 #include "widgets/twips_widget.h"
 #include "widgets/eliding_label.h"
 #include "widgets/vb_check_box.h"
@@ -145,9 +146,8 @@ void frmScopster::createControls() {
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
 
-  cmdAnalyse_ = newControl<QPushButton>(client, "cmdAnalyse");
+  cmdAnalyse_ = newControl<widgets::CommandButton>(client, "cmdAnalyse");
   cmdAnalyse_->setText(QStringLiteral("&Analyse"));
-  cmdAnalyse_->setAutoDefault(false);
   lblSource_ = newControl<QLabel>(client, "lblSource");
   lblSource_->setText(QStringLiteral("S&ource:"));
   txtSource_ = newControl<QLineEdit>(client, "txtSource");
@@ -378,7 +378,11 @@ void frmScopster::cmdAnalyse_Click() {
   }
   if (!trap.step(3, [&] { cmdAnalyse_->setText(QStringLiteral("&Stop")); })) return;
   if (!trap.step(4, [&] { analyser_->mAnalyse(bError); })) return;
-  if (!trap.step(5, [&] { stopRequested_ = false; })) return;
+  if (!trap.step(5, [&] {
+        stopRequested_ = false;
+        runView_->showListMoves();  // those made after the run's last yield
+      }))
+    return;
   trap.step(6, [&] {
     if (!unloading_) cmdAnalyse_->setText(QStringLiteral("&Analyse"));
   });
@@ -392,6 +396,7 @@ void frmScopster::chkAutoScroll_Click() {
     // The list may have been emptied during the run; then nothing is selected.
     const std::int32_t count = runView_->listCount();
     runView_->setListIndex(count >= 2 ? count - 2 : -1);
+    runView_->showListMoves();
   });
 }
 

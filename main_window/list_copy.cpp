@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QListWidget>
+#include <QShortcut>
 
 namespace main_window {
 
@@ -17,9 +20,30 @@ QAction* addAction(QListWidget& list, const char* name, const char* caption) {
   return action;
 }
 
+// Where the keyboard's context menu opens: on the current line when it is in
+// view, else at the top left of the list.
+QPoint keyboardMenuPoint(const QListWidget& list) {
+  const QRect line = list.visualItemRect(list.currentItem());
+  const QPoint inViewport = list.viewport()->rect().contains(line.center()) ? line.center() : QPoint(0, 0);
+  return list.viewport()->mapTo(&list, inViewport);
+}
+
+// Shift+F10 opens the context menu as the Menu key does, which only some
+// window systems turn into a context-menu event themselves.
+void addMenuKey(QListWidget& list) {
+  auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &list);
+  menuKey->setContext(Qt::WidgetShortcut);
+  QObject::connect(menuKey, &QShortcut::activated, &list, [&list] {
+    const QPoint point = keyboardMenuPoint(list);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, point, list.mapToGlobal(point));
+    QCoreApplication::sendEvent(&list, &event);
+  });
+}
+
 }  // namespace
 
 void addListCopy(QListWidget& list) {
+  addMenuKey(list);
   list.setContextMenuPolicy(Qt::ActionsContextMenu);
   QAction* copy = addAction(list, "listCopy", "&Copy");
   copy->setShortcut(QKeySequence::Copy);

@@ -4,6 +4,7 @@
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
 #include "runtime/vb_strings.h"
+#include "utilities/cp1252_case.h"
 
 namespace main_window {
 
@@ -27,11 +28,27 @@ std::string captionPath(std::string_view caption) {
   return std::string(vb::Mid(caption, vb::InStr(caption, " ") + 1));
 }
 
-// The first entry whose caption contains the path, or the last entry.
+// Names the file system takes as one: without regard to case on Windows only.
+bool samePath(std::string_view entryPath, std::string_view path) {
+#ifdef _WIN32
+  return utilities::equalsIgnoreCaseCp1252(entryPath, path);
+#else
+  return entryPath == path;
+#endif
+}
+
+// The first entry that names the path, or the last entry. The whole path is
+// compared: /home/u/A.vbp is not the entry /mnt/b/home/u/A.vbp. An empty path
+// is taken as the first entry, so that it changes nothing.
 std::int16_t entryHolding(const RecentFileHost& host, std::string_view path, std::int16_t lowest,
                           std::int16_t highest) {
+  if (path.empty()) return lowest;
   std::int16_t index = lowest;
-  while (index < highest && vb::InStr(host.recentEntryCaption(index), path) == 0) ++index;
+  while (index < highest) {
+    const std::string caption = host.recentEntryCaption(index);
+    if (!caption.empty() && samePath(captionPath(caption), path)) break;
+    ++index;
+  }
   return index;
 }
 }  // namespace

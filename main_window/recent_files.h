@@ -29,7 +29,9 @@ class RecentFileHost {
 void gLastFileRead(RecentFileHost& host, bool& bError);
 
 // Moves the project in txtSource to the top, renumbering the entries it
-// passes, and stores all entries. Writes nothing when it is already first.
+// passes, and stores all entries. Writes nothing when it is already first
+// or txtSource is empty. An entry holds the project when its path (after the
+// "&n " prefix) is the whole path, without regard to case on Windows.
 void gLastFileUpdate(RecentFileHost& host, bool& bError);
 
 }  // namespace main_window

@@ -11,7 +11,7 @@ namespace main_window {
 
 TextBoxEvents::TextBoxEvents(QLineEdit& box, std::vector<QAction*> windowShortcuts,
                              std::function<void()> onDoubleClick)
-    : QObject(&box), windowShortcuts_(std::move(windowShortcuts)), onDoubleClick_(std::move(onDoubleClick)) {
+    : QObject(&box), box_(box), windowShortcuts_(std::move(windowShortcuts)), onDoubleClick_(std::move(onDoubleClick)) {
   box.installEventFilter(this);
 }
 
@@ -33,7 +33,9 @@ bool TextBoxEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TextBoxEvents::isWindowShortcut(const QEvent& event) const {
-  const QKeySequence pressed(static_cast<const QKeyEvent&>(event).keyCombination());
+  const auto& key = static_cast<const QKeyEvent&>(event);
+  if (key.matches(QKeySequence::Cut) && box_.hasSelectedText()) return false;
+  const QKeySequence pressed(key.keyCombination());
   for (const QAction* action : windowShortcuts_)
     if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
       return true;

@@ -1,7 +1,8 @@
 #pragma once
 // What a line edit does not offer the window on its own: a double-click
-// event, and letting the window's menu shortcuts win over the box's own keys
-// (Ctrl+X is Cut in a line edit, but Exit in our File menu).
+// event, and letting the window's menu shortcuts win over the box's own keys.
+// Ctrl+X is Exit in our File menu, but Cut in a box with selected text: there
+// the box keeps it, as a user who selected text means Cut.
 
 #include <QObject>
 
@@ -24,6 +25,7 @@ class TextBoxEvents : public QObject {
  private:
   bool isWindowShortcut(const QEvent& event) const;
 
+  const QLineEdit& box_;
   std::vector<QAction*> windowShortcuts_;
   std::function<void()> onDoubleClick_;
 };

@@ -12,6 +12,10 @@
 
 namespace main_window {
 
+namespace {
+constexpr std::size_t kShownMoves = 2;
+}  // namespace
+
 WindowRunView::WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield)
     : controls_(controls),
       runTime_{controls.lblRunTime, {}},
@@ -27,7 +31,10 @@ void WindowRunView::setSourceText(std::string_view text) {
   controls_.txtSource->setText(platform::qStringFromCp1252(text));
 }
 
-void WindowRunView::clearList() { controls_.lstText->clear(); }
+void WindowRunView::clearList() {
+  pendingMoves_.clear();
+  controls_.lstText->clear();
+}
 
 void WindowRunView::appendLine(std::string_view line) {
   controls_.lstText->addItem(platform::qStringFromCp1252(line));
@@ -43,8 +50,18 @@ std::string WindowRunView::listLine(std::int32_t index) const {
 // refuses it.
 void WindowRunView::setListIndex(std::int32_t index) {
   if (index < -1 || index >= listCount()) vb::raise(vb::err::InvalidPropertyValue);
-  if (index == -1) controls_.lstText->clearSelection();
-  controls_.lstText->setCurrentRow(index);
+  if (pendingMoves_.size() == kShownMoves) pendingMoves_.erase(pendingMoves_.begin());
+  pendingMoves_.push_back(index);
+}
+
+void WindowRunView::showListMoves() {
+  if (pendingMoves_.empty()) return;
+  ResultList& list = *controls_.lstText;
+  for (const std::int32_t index : pendingMoves_) {
+    if (index == -1) list.clearSelection();
+    list.setCurrentRow(index);
+  }
+  pendingMoves_.clear();
 }
 
 std::int16_t WindowRunView::autoScrollValue() const { return controls_.chkAutoScroll->value(); }
@@ -69,11 +86,13 @@ void WindowRunView::setSearchFileCaption(std::string_view caption) { setCaption(
 
 void WindowRunView::repaint() {
   controls_.lstText->layOutNewRows();
+  showListMoves();
   controls_.window->repaint();
 }
 
 void WindowRunView::yield() {
   controls_.lstText->layOutNewRows();
+  showListMoves();
   yield_();
 }
 

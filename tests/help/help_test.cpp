@@ -81,6 +81,24 @@ TEST(HelpTest, PagesCoverTheirSubjects) {
   }
 }
 
+// The page follows the program: every option and option value that
+// scopster-scan --help names, and project groups.
+TEST(HelpTest, ScanPageExplainsEveryOptionOfTheProgram) {
+  QProcess scan;
+  scan.start(SCOPSTER_SCAN, {QStringLiteral("--help")});
+  ASSERT_TRUE(scan.waitForFinished(60000));
+  ASSERT_EQ(scan.exitCode(), 0);
+  const std::string usage = scan.readAllStandardOutput().toStdString();
+  std::set<std::string> named = matches(usage, R"(\n\s+(?:-\w, )?(--[a-z-]+))");
+  for (const std::string& value : matches(usage, R"((?:\n\s+(?:--[a-z-]+ [A-Z]+\s+)?|; )([a-z]+)(?: \(default\))?:)"))
+    named.insert(value);
+  ASSERT_TRUE(named.contains("--format") && named.contains("sarif")) << usage;
+  const std::string page = test_support::readFile(kSources / "scopster-scan.html");
+  for (const std::string& name : named) EXPECT_NE(page.find(name), std::string::npos) << name;
+  EXPECT_NE(page.find(".vbg"), std::string::npos);
+  EXPECT_EQ(page.find("more than one"), std::string::npos) << "several projects are no usage error";
+}
+
 TEST(HelpTest, CompiledHelpHoldsEveryPage) {
   const std::filesystem::path chm = platform::applicationFolder() / platform::ApplicationInfo::kHelpFile;
   ASSERT_TRUE(std::filesystem::is_regular_file(chm));

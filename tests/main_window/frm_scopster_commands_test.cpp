@@ -2,7 +2,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <stdexcept>
@@ -31,7 +34,9 @@ TEST_F(FrmScopsterCommandsTest, TabGoesFromTheButtonThroughTheBoxesAndListAndBac
   EXPECT_EQ(visited, (std::vector<std::string>{"cmdAnalyse", "txtSource", "lstText", "chkAutoScroll", "cmdAnalyse"}));
 }
 
-TEST_F(FrmScopsterCommandsTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
+// Ctrl+X cuts in the source box while it has selected text; anywhere else it
+// is File > Exit, which keeps the box's text.
+TEST_F(FrmScopsterCommandsTest, MenuShortcutsWinOverTheSourceBoxOwnKeysButCutOfASelection) {
   newWindow();
   showActive(*window);
   QLineEdit& box = control<QLineEdit>("txtSource");
@@ -40,10 +45,32 @@ TEST_F(FrmScopsterCommandsTest, MenuShortcutsWinOverTheSourceBoxOwnKeys) {
   box.selectAll();
   QTest::keyClick(&box, Qt::Key_J, Qt::ControlModifier);
   EXPECT_EQ(errors.dialogs().fileRequests().size(), 1u);
+  box.setSelection(0, 3);
+  QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(box.text(), "Keep\\Me.vbp");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "C:\\");
+  box.deselect();
   QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(box.text(), "C:\\Keep\\Me.vbp");  // not cut
-  EXPECT_EQ(store.value("txtSource"), "C:\\Keep\\Me.vbp");
+  EXPECT_EQ(box.text(), "Keep\\Me.vbp");
+  EXPECT_EQ(store.value("txtSource"), "Keep\\Me.vbp");
+}
+
+TEST_F(FrmScopsterCommandsTest, EnterPressesTheFocusedButtonAndNothingElse) {
+  newWindow();
+  showActive(*window);
+  auto& button = control<QPushButton>("cmdAnalyse");
+  QSignalSpy clicks(&button, &QPushButton::clicked);
+  QWidget& box = control<QLineEdit>("txtSource");
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_Return);
+  EXPECT_EQ(clicks.count(), 0);
+  button.setFocus();
+  QTest::keyClick(&button, Qt::Key_Return);
+  EXPECT_EQ(clicks.count(), 1);
+  QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST_F(FrmScopsterCommandsTest, EveryChangeOfTheSourceBoxEmptiesTheList) {
@@ -137,6 +164,17 @@ TEST_F(FrmScopsterCommandsTest, CtrlCAndTheListsContextMenuCopyTheSelectedLineOr
   results.clearSelection();
   contextItem("listCopy")->trigger();
   EXPECT_EQ(copied(), "");
+
+  // Shift+F10 opens the same menu, as the Menu key does.
+  QStringList offered;
+  QTimer::singleShot(0, [&offered] {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) return;
+    for (const QAction* item : popup->actions()) offered.push_back(item->text());
+    popup->close();
+  });
+  QTest::keyClick(&results, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_EQ(offered, (QStringList{"&Copy", "Copy &All"}));
   EXPECT_EQ(contextItem("listCopy")->text(), "&Copy");
   EXPECT_EQ(contextItem("listCopyAll")->text(), "Copy &All");
   EXPECT_EQ(errors.boxCount(), 0u);

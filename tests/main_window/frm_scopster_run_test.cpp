@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -90,6 +91,27 @@ TEST_F(FrmScopsterRunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
     analyse(path);
     EXPECT_EQ(list().currentRow(), value == 1 ? list().count() - 3 : -1) << value;
   }
+}
+
+// A selection move lays out the rows added since the last layout: done for
+// every result group, a run costs the square of its length. The list is laid
+// out once for each paint of the window instead, and ends scrolled down with
+// the newest declaration selected.
+TEST_F(FrmScopsterRunTest, AutoScrollLaysTheListOutOnlyToPaintIt) {
+  main_window::WindowOptions given = options();
+  given.yieldInterval = std::chrono::hours(1);  // no yield after the first
+  newWindow(std::move(given));
+  window->show();
+  const std::string path = unusedDeclarations(300);
+  autoScroll().setValue(1);
+  int layouts = 0;
+  QObject::connect(list().verticalScrollBar(), &QScrollBar::rangeChanged, [&layouts] { ++layouts; });
+  analyse(path);
+  EXPECT_LT(layouts, 10) << "laid out for each of 300 results";
+  EXPECT_EQ(list().currentRow(), list().count() - 3);
+  EXPECT_EQ(list().verticalScrollBar()->value(), list().verticalScrollBar()->maximum());
+  EXPECT_GT(list().verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(errors.boxCount(), 0u);
 }
 
 TEST_F(FrmScopsterRunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {

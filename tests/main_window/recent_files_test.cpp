@@ -66,8 +66,14 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
        {"&1 C:\\C.vbp", "&2 C:\\A.vbp", "&3 C:\\B.vbp", ""}},
       {"empty source", four, "", four},
       {"case-sensitive", {"&1 C:\\A\\X.vbp"}, "c:\\a\\x.vbp", {"&1 c:\\a\\x.vbp", "&2 C:\\A\\X.vbp", "", ""}},
-      {"containment", {"&1 C:\\Other.vbp", "&2 C:\\Work\\Tool.vbp", "&3 C:\\Z.vbp"}, "Tool.vbp",
-       {"&1 Tool.vbp", "&2 C:\\Other.vbp", "&3 C:\\Z.vbp", ""}},
+      {"part of a longer path", {"&1 C:\\Other.vbp", "&2 /mnt/b/home/u/A.vbp", "&3 C:\\Z.vbp"}, "/home/u/A.vbp",
+       {"&1 /home/u/A.vbp", "&2 C:\\Other.vbp", "&3 /mnt/b/home/u/A.vbp", "&4 C:\\Z.vbp"}},
+      {"longer than an entry", {"&1 C:\\Other.vbp", "&2 A.vbp"}, "/home/u/A.vbp",
+       {"&1 /home/u/A.vbp", "&2 C:\\Other.vbp", "&3 A.vbp", ""}},
+      {"the entry's prefix", {"&1 C:\\Other.vbp", "&2 C:\\B.vbp"}, "&2 C:\\B.vbp",
+       {"&1 &2 C:\\B.vbp", "&2 C:\\Other.vbp", "&3 C:\\B.vbp", ""}},
+      {"same path, blanks inside", {"&1 C:\\Other.vbp", "&2 C:\\My Work\\A.vbp"}, "C:\\My Work\\A.vbp",
+       {"&1 C:\\My Work\\A.vbp", "&2 C:\\Other.vbp", "", ""}},
       {"caption without a blank", {"C:\\raw.vbp"}, "C:\\New.vbp", {"&1 C:\\New.vbp", "&2 C:\\raw.vbp", "", ""}},
   };
   for (const auto& c : cases) {

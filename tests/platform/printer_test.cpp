@@ -57,6 +57,44 @@ TEST_F(PrinterTest, LinesFlowOntoNewPagesInOrder) {
   EXPECT_EQ(printed, expected);
 }
 
+constexpr double kMarginPoints = 15 / 25.4 * 72;
+
+// A line too long for the page goes on, indented past its own indent, on as
+// many printed lines as it needs; nothing is cut off at the right edge, and
+// every side keeps its margin.
+TEST_F(PrinterTest, LongLinesWrapIndentedWithinTheMargins) {
+  std::string declaration = "        Public Sub Report(";
+  for (int n = 0; n < 30; ++n) declaration += "ByVal argument" + std::to_string(n) + " As Long, ";
+  const std::string path = "    C:\\" + std::string(300, 'p') + "\\Module.bas";
+  printer_.printLine("short line");
+  printer_.printLine(declaration);
+  printer_.printLine(path);
+  printer_.endDoc();
+
+  const std::vector<PdfPage> pages = readPdfPages(pdf_);
+  ASSERT_EQ(pages.size(), 1u);
+  const auto& lines = pages[0].lines;
+  ASSERT_GE(lines.size(), 6u);
+  std::string printed;
+  for (const auto& line : lines) {
+    SCOPED_TRACE(line.text);
+    EXPECT_GE(line.left, kMarginPoints - 0.5);
+    EXPECT_LE(line.right, pages[0].width - kMarginPoints + 0.5);
+    EXPECT_GE(line.top, kMarginPoints - 0.5);
+    EXPECT_LE(line.bottom, pages[0].height - kMarginPoints + 0.5);
+    printed += line.text;
+  }
+  std::string expected = "short line" + declaration + path;
+  std::erase(expected, ' ');
+  std::erase(printed, ' ');
+  EXPECT_EQ(printed, expected) << "every character printed once, in order";
+  const double firstLeft = lines[0].left;
+  EXPECT_GT(lines[1].left, firstLeft) << "the declaration's own indent";
+  EXPECT_GT(lines[2].left, lines[1].left) << "its continuation indented further";
+  EXPECT_NE(declaration.find(lines[1].text + " " + lines[2].text), std::string::npos)
+      << "broken at a blank between words: " << lines[1].text << " / " << lines[2].text;
+}
+
 TEST_F(PrinterTest, DocumentWithoutLinesIsStillAJob) {
   printer_.endDoc();
   const auto pages = readPdfPages(pdf_);

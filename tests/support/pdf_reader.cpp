@@ -26,27 +26,29 @@ std::string pdftotextBoxes(const std::filesystem::path& pdf) {
                                                      QString::fromStdString(pdf.string()), QStringLiteral("-")});
 }
 
-void addWord(PdfPage& page, const std::string& word, double top, double bottom) {
-  if (!page.lines.empty() && std::abs(page.lines.back().top - top) < 0.01) {
-    page.lines.back().text += " " + word;
+void addWord(PdfPage& page, const PdfLine& word) {
+  if (!page.lines.empty() && std::abs(page.lines.back().top - word.top) < 0.01) {
+    page.lines.back().text += " " + word.text;
+    page.lines.back().right = word.right;
   } else {
-    page.lines.push_back({word, top, bottom});
+    page.lines.push_back(word);
   }
 }
 
 }  // namespace
 
 std::vector<PdfPage> readPdfPages(const std::filesystem::path& pdf) {
-  static const std::regex pageTag(R"re(<page width="[0-9.]+" height="([0-9.]+)">)re");
-  static const std::regex wordTag(R"re(<word xMin="[0-9.]+" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">(.*)</word>)re");
+  static const std::regex pageTag(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+  static const std::regex wordTag(
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">(.*)</word>)re");
   std::istringstream output(pdftotextBoxes(pdf));
   std::vector<PdfPage> pages;
   std::smatch match;
   for (std::string line; std::getline(output, line);) {
     if (std::regex_search(line, match, pageTag)) {
-      pages.push_back({std::stod(match[1]), {}});
+      pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
     } else if (std::regex_search(line, match, wordTag) && !pages.empty()) {
-      addWord(pages.back(), match[3], std::stod(match[1]), std::stod(match[2]));
+      addWord(pages.back(), {match[5], std::stod(match[2]), std::stod(match[4]), std::stod(match[1]), std::stod(match[3])});
     }
   }
   return pages;

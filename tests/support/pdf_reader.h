@@ -7,14 +7,17 @@
 
 namespace test_support {
 
-// A line with its top and bottom in points from the top of its page.
+// A line with its edges in points from the top left corner of its page.
 struct PdfLine {
   std::string text;
   double top = 0;
   double bottom = 0;
+  double left = 0;
+  double right = 0;
 };
 
 struct PdfPage {
+  double width = 0;
   double height = 0;
   std::vector<PdfLine> lines;
 };
