@@ -26,17 +26,23 @@ std::string currentDateTime() {
   return vb::formatShortDate(now) + " " + vb::formatLongTime(now);
 }
 
+// The file the last record went to, read back by the bug-report offer.
+std::filesystem::path& lastLogStorage() {
+  static std::filesystem::path file;
+  return file;
+}
+
 // The log must never take the handler down: the fallback folder is tried, and
 // when that fails too the record goes to standard error so it is not lost,
-// with the cause of the last attempt.
-void appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
+// with the cause of the last attempt. Returns the file written, empty when none.
+std::filesystem::path appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
   // What is left when neither log is set: an installed program run by a user
   // without a per-user data folder.
   std::string cause = "no per-user data folder: neither XDG_DATA_HOME nor HOME is set";
   if (!setup.logFile.empty()) {
     try {
       gErrorLogAppend(setup.logFile, entry);
-      return;
+      return setup.logFile;
     } catch (const vb::VbError& failure) {
       cause = failure.description();
     }
@@ -45,12 +51,18 @@ void appendToSomeLog(const ErrorHandlerSetup& setup, std::string_view entry) {
     try {
       platform::makePrivateFolder(setup.fallbackLogFile.parent_path());
       gErrorLogAppend(setup.fallbackLogFile, entry);
-      return;
+      return setup.fallbackLogFile;
     } catch (const vb::VbError& failure) {
       cause = failure.description();
     }
   }
   std::cerr << "Scopster: the error log could not be written (" << cause << "):\n\"" << entry << "\"\n";
+  return {};
+}
+
+// The failure's file, as a line of its own after the description.
+std::string fileLine(const vb::VbError& pending) {
+  return pending.file().empty() ? std::string() : "File: " + pending.file();
 }
 
 int askUser(const ErrorHandlerSetup& setup, std::string_view prompt, int style) {
@@ -62,8 +74,12 @@ int askUser(const ErrorHandlerSetup& setup, std::string_view prompt, int style) 
 }
 }  // namespace
 
-void installErrorHandler(ErrorHandlerSetup setup) { setupStorage() = std::move(setup); }
+void installErrorHandler(ErrorHandlerSetup setup) {
+  setupStorage() = std::move(setup);
+  lastLogStorage().clear();
+}
 const ErrorHandlerSetup& errorHandlerSetup() { return setupStorage(); }
+const std::filesystem::path& lastErrorLog() { return lastLogStorage(); }
 
 ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs) {
   const std::string logName = std::string(platform::ApplicationInfo::kExeName) + ".log";
@@ -104,6 +120,7 @@ std::string errorLogEntry(std::string_view dateTime, std::string_view location, 
   entry.append("DllError: ").append(std::to_string(pending.lastDllError()));
   entry.append("  ErrNo: ").append(std::to_string(pending.number())).append("  ");
   entry.append(pending.description()).append(kCrLf);
+  if (!pending.file().empty()) entry.append(fileLine(pending)).append(kCrLf);
   return entry;
 }
 
@@ -119,10 +136,11 @@ std::int16_t gnErrorHandler(std::string_view objectName, std::string_view proced
   const ErrorHandlerSetup& setup = errorHandlerSetup();
   const bool programDefined = pending.number() == vb::kProgramDefinedError;
   const std::string location = locationText(objectName, procedureName, lineNumber, pending);
-  appendToSomeLog(setup, errorLogEntry(currentDateTime(), location, pending));
+  lastLogStorage() = appendToSomeLog(setup, errorLogEntry(currentDateTime(), location, pending));
 
   if (setup.beforeAsking) setup.beforeAsking(pending);
-  const std::string prompt = "Source: " + location + "\r\n\r\n" + pending.description();
+  std::string prompt = "Source: " + location + "\r\n\r\n" + pending.description();
+  if (!pending.file().empty()) prompt.append(kCrLf).append(fileLine(pending));
   int answer = askUser(setup, prompt, programDefined ? kProgramDefinedStyle : kRuntimeStyle);
   if (answer == msgbox::Ok) answer = msgbox::Abort;
   if (answer != msgbox::Retry && answer != msgbox::Ignore) answer = msgbox::Abort;

@@ -31,11 +31,16 @@ struct ErrorHandlerSetup {
 
 void installErrorHandler(ErrorHandlerSetup setup);
 const ErrorHandlerSetup& errorHandlerSetup();
+// The log file that the handler's last record went to (logFile or
+// fallbackLogFile); empty before the first record and when it went to neither.
+const std::filesystem::path& lastErrorLog();
 // The setup of a normal start: the log beside the executable, the fallback in
 // the per-user data folder; an installed program logs only to the latter.
 ErrorHandlerSetup defaultErrorHandlerSetup(Dialogs* dialogs);
 
-// Reports one failure and returns 3 (Abort), 4 (Retry) or 5 (Ignore).
+// Reports one failure and returns 3 (Abort), 4 (Retry) or 5 (Ignore). A
+// failure about a file (pending.file()) adds the line "File: " and the file
+// after the description, in the record and in the box.
 std::int16_t gnErrorHandler(std::string_view objectName, std::string_view procedureName,
                             std::int32_t lineNumber, const vb::VbError& pending);
 
@@ -47,7 +52,8 @@ void gErrorLogAppend(const std::filesystem::path& fileName, std::string_view tex
 std::string gsVersionText();
 std::string versionText(std::int32_t major, std::int32_t minor);
 
-// The three entry lines of a log record, each ended by CR LF.
+// The three entry lines of a log record, each ended by CR LF, and the file
+// line when the failure names a file.
 std::string errorLogEntry(std::string_view dateTime, std::string_view locationText,
                           const vb::VbError& pending);
 // object.procedure.line, or object.procedure.source for program-defined errors.

@@ -64,12 +64,15 @@ ChildOutcome outcomeOf(int status) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ChildOutcome::Succeeded : ChildOutcome::FailedExit;
 }
 
-ChildOutcome waitAtMost(pid_t child, std::chrono::milliseconds timeout) {
+// The caller's events go on between the polls (yield), so a slow child does
+// not freeze the window that waits for it.
+ChildOutcome waitAtMost(pid_t child, std::chrono::milliseconds timeout, const std::function<void()>& yield) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
     const int status = waitForExit(child, WNOHANG);
     if (status != -1) return outcomeOf(status);
     if (std::chrono::steady_clock::now() >= deadline) break;
+    if (yield) yield();
     std::this_thread::sleep_for(kPollInterval);
   }
   ::kill(-child, SIGKILL);
@@ -77,26 +80,59 @@ ChildOutcome waitAtMost(pid_t child, std::chrono::milliseconds timeout) {
   return ChildOutcome::TimedOut;
 }
 
-pid_t spawnWithInput(const std::filesystem::path& program, std::vector<std::string> arguments, int inputFd) {
-  posix_spawn_file_actions_t actions;
-  posix_spawnattr_t attributes;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawnattr_init(&attributes);
-  posix_spawn_file_actions_adddup2(&actions, inputFd, STDIN_FILENO);
-  if (inputFd != STDIN_FILENO) posix_spawn_file_actions_addclose(&actions, inputFd);
-  // A group of its own, so that a time-out kills whatever it started too.
-  posix_spawnattr_setpgroup(&attributes, 0);
-  sigset_t none;
-  sigemptyset(&none);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
-  std::vector<char*> argv = argumentVector(arguments);
-  pid_t child = -1;
-  if (::posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ) != 0) child = -1;
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
-  return child;
-}
+// The attributes and file actions of one start; each call is checked, and the
+// first failure's error number is kept.
+class SpawnSetup {
+ public:
+  SpawnSetup() {
+    actionsReady_ = check(::posix_spawn_file_actions_init(&actions_));
+    attributesReady_ = check(::posix_spawnattr_init(&attributes_));
+  }
+  ~SpawnSetup() {
+    if (attributesReady_) ::posix_spawnattr_destroy(&attributes_);
+    if (actionsReady_) ::posix_spawn_file_actions_destroy(&actions_);
+  }
+  SpawnSetup(const SpawnSetup&) = delete;
+  SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+  void readInputFrom(int inputFd) {
+    if (!actionsReady_) return;
+    check(::posix_spawn_file_actions_adddup2(&actions_, inputFd, STDIN_FILENO));
+    if (inputFd != STDIN_FILENO) check(::posix_spawn_file_actions_addclose(&actions_, inputFd));
+  }
+  // A group of its own, so that a time-out kills whatever it started too, and
+  // no signal blocked that the caller happened to block.
+  void ownGroupNoBlockedSignals() {
+    if (!attributesReady_) return;
+    check(::posix_spawnattr_setpgroup(&attributes_, 0));
+    sigset_t none;
+    sigemptyset(&none);
+    check(::posix_spawnattr_setsigmask(&attributes_, &none));
+    check(::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK));
+  }
+  // Starts the child when every step before succeeded; the error number of
+  // the first failure, 0 when the child runs.
+  int start(const std::filesystem::path& program, std::vector<std::string> arguments, pid_t& child) {
+    if (error_ == 0) {
+      std::vector<char*> argv = argumentVector(arguments);
+      check(::posix_spawn(&child, program.c_str(), &actions_, &attributes_, argv.data(), environ));
+    }
+    return error_;
+  }
+
+ private:
+  // The posix_spawn family returns its error number instead of setting errno.
+  bool check(int result) {
+    if (result != 0 && error_ == 0) error_ = result;
+    return result == 0;
+  }
+
+  posix_spawn_file_actions_t actions_{};
+  posix_spawnattr_t attributes_{};
+  bool actionsReady_ = false;
+  bool attributesReady_ = false;
+  int error_ = 0;
+};
 
 // Runs in the forked middle process: only async-signal-safe calls from here.
 [[noreturn]] void detachAndExec(const char* program, char* const argv[], int errorPipe) {
@@ -145,13 +181,18 @@ std::optional<std::filesystem::path> findOnPath(std::string_view name, std::stri
   return std::nullopt;
 }
 
-ChildOutcome runWithInput(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                          std::string_view input, std::chrono::milliseconds timeout) {
+ChildResult runWithInput(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         std::string_view input, std::chrono::milliseconds timeout,
+                         const std::function<void()>& yield) {
+  errno = 0;
   const UniqueFile file = inputFile(input);
-  if (!file) return ChildOutcome::NotStarted;
-  const pid_t child = spawnWithInput(program, arguments, ::fileno(file.get()));
-  if (child < 0) return ChildOutcome::NotStarted;
-  return waitAtMost(child, timeout);
+  if (!file) return {ChildOutcome::NotStarted, errno != 0 ? errno : EIO};
+  SpawnSetup setup;
+  setup.readInputFrom(::fileno(file.get()));
+  setup.ownGroupNoBlockedSignals();
+  pid_t child = -1;
+  if (const int error = setup.start(program, arguments, child); error != 0) return {ChildOutcome::NotStarted, error};
+  return {waitAtMost(child, timeout, yield), 0};
 }
 
 bool startDetached(const std::filesystem::path& program) {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,11 +21,18 @@ std::string currentPathVariable();
 
 enum class ChildOutcome { Succeeded, NotStarted, FailedExit, TimedOut };
 
+struct ChildResult {
+  ChildOutcome outcome = ChildOutcome::NotStarted;
+  int errorNumber = 0;  // the errno value why it was not started; 0 otherwise
+};
+
 // Runs program with arguments (argv[0] is the program), standard input read
-// from input, and waits at most timeout. A child still running then is killed
-// with its whole process group.
-ChildOutcome runWithInput(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                          std::string_view input, std::chrono::milliseconds timeout);
+// from input, and waits at most timeout, calling yield (when set) between
+// looks at the child so that the caller's events go on. A child still
+// running then is killed with its whole process group.
+ChildResult runWithInput(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         std::string_view input, std::chrono::milliseconds timeout,
+                         const std::function<void()>& yield = {});
 
 // Starts program without arguments in a session of its own and does not wait
 // for it; the caller is left no child to reap. False when it could not be

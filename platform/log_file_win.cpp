@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "platform/log_file.h"
+#include "platform/log_folder.h"
 #include "platform/windows_error.h"
 #include "runtime/vb_error.h"
 
@@ -13,13 +14,14 @@ namespace fs = std::filesystem;
 
 [[noreturn]] void raiseLastError() { throw fileErrorFromWindows(::GetLastError()); }
 
-// An append handle: every write lands at the end, whoever else writes.
-// FILE_FLAG_OPEN_REPARSE_POINT opens a symbolic link itself, which is then
-// refused, instead of the file it points to.
+// An append handle: every write lands at the end, whoever else writes. It may
+// read too: a log that could be written but not read back would be mailed
+// empty. FILE_FLAG_OPEN_REPARSE_POINT opens a symbolic link itself, which is
+// then refused, instead of the file it points to.
 class AppendHandle {
  public:
   explicit AppendHandle(const fs::path& file)
-      : handle_(::CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+      : handle_(::CreateFileW(file.c_str(), FILE_APPEND_DATA | FILE_READ_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)) {
     if (handle_ == INVALID_HANDLE_VALUE) raiseLastError();
     if (!isPlainFile()) {
@@ -59,23 +61,6 @@ class AppendHandle {
   HANDLE handle_;
 };
 
-void makeFolder(const fs::path& folder) {
-  if (::CreateDirectoryW(folder.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS) return;
-  if (::GetLastError() == ERROR_PATH_NOT_FOUND && folder.has_parent_path() && folder.parent_path() != folder) {
-    makeFolder(folder.parent_path());
-    if (::CreateDirectoryW(folder.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS) return;
-  }
-  raiseLastError();
-}
-
-// The folder's access list is inherited from the user's own profile folder;
-// what is checked here is that it is a real folder, not a link to another.
-void checkOwnFolder(const fs::path& folder) {
-  const DWORD attributes = ::GetFileAttributesW(folder.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) raiseLastError();
-  const bool realFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
-  if (!realFolder) vb::raise(vb::err::PermissionDenied);
-}
 }  // namespace
 
 void appendLogRecord(const fs::path& file, std::string_view record) {
@@ -85,11 +70,27 @@ void appendLogRecord(const fs::path& file, std::string_view record) {
   log.close();
 }
 
-void makePrivateFolder(const fs::path& folder) {
-  const fs::path made = folder.lexically_normal();
-  makeFolder(made);
-  checkOwnFolder(made);
-  if (made.has_parent_path() && made.parent_path() != made) checkOwnFolder(made.parent_path());
+namespace log_folder {
+
+Creation createFolder(const fs::path& folder) {
+  if (::CreateDirectoryW(folder.c_str(), nullptr)) return Creation::Made;
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_ALREADY_EXISTS) return Creation::Existed;
+  if (error == ERROR_PATH_NOT_FOUND) return Creation::ParentMissing;
+  throw fileErrorFromWindows(error);
 }
+
+// The folder's access list is inherited from the user's own profile folder;
+// what is checked here is that it is a real folder, not a link to another.
+void checkOwnFolder(const fs::path& folder) {
+  const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) raiseLastError();
+  // A file where a folder should be leaves no path, as making a folder in it would.
+  if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0) vb::raise(vb::err::PathNotFound);
+  const bool realFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+  if (!realFolder) vb::raise(vb::err::PermissionDenied);
+}
+
+}  // namespace log_folder
 
 }  // namespace platform

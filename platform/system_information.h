@@ -2,17 +2,11 @@
 // The system-information program that the About box offers to start.
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
-
-// The access the registry lookups of the program's location ask for: reading
-// only (KEY_READ). All access would fail for every user who may not write to
-// HKEY_LOCAL_MACHINE, and the program would then look absent.
-inline constexpr std::uint32_t kSystemInfoKeyAccess = 0x20019;
 
 // Where there is no registry, the first of these found on the search path.
 inline constexpr std::array<std::string_view, 4> kSystemInformationPrograms{

@@ -57,7 +57,7 @@ class VbError : public std::runtime_error {
   const std::string& source() const noexcept { return source_; }
   std::int32_t lastDllError() const noexcept { return lastDllError_; }
   // The file the failure was about, as the program shows it; empty when none.
-  // Only a terminal shows it: log records and boxes keep their fixed text.
+  // The error handler adds it to the log record and the box after the text.
   const std::string& file() const noexcept { return file_; }
   void setFile(std::string file) { file_ = std::move(file); }
 

@@ -18,15 +18,6 @@ LineList readLog(const std::filesystem::path& logFile) {
   return lines;
 }
 
-// The log the handler wrote to: its own file, or the fallback when that one
-// could not be written.
-LineList readErrorLog() {
-  const diagnostics::ErrorHandlerSetup& setup = diagnostics::errorHandlerSetup();
-  LineList lines = readLog(setup.logFile);
-  if (upperBound(lines) == 0) lines = readLog(setup.fallbackLogFile);
-  return lines;
-}
-
 }  // namespace
 
 std::string bugReportBody(const LineList& lines) {
@@ -38,10 +29,14 @@ std::string bugReportBody(const LineList& lines) {
 }
 
 void offerBugReport(const std::function<bool()>& askToSend) {
+  offerBugReport(diagnostics::lastErrorLog(), askToSend);
+}
+
+void offerBugReport(const std::filesystem::path& logFile, const std::function<bool()>& askToSend) {
   LineList lines;
   try {
     if (diagnostics::gnGetSendBugReports() == 0) return;
-    lines = readErrorLog();
+    lines = readLog(logFile);
   } catch (const vb::VbError& failure) {
     std::cerr << "Scopster: no bug report offered, the error log could not be read (" << failure.description()
               << ")\n";

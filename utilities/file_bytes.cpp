@@ -1,10 +1,42 @@
 #include "utilities/file_bytes.h"
 
+#include <algorithm>
+
 #include "runtime/vb_error.h"
 #include "utilities/folder_search.h"
+#include "utilities/read_only_file.h"
 #include "utilities/vb_path.h"
 
 namespace utilities {
+
+namespace {
+std::string readAll(const ReadOnlyFile& file) {
+  // One byte beyond the expected size lets the read that finds the end
+  // happen without growing the buffer; files that report no size (under
+  // /proc, for one) grow as they are read.
+  std::string content(std::max<std::size_t>(file.expectedSize() + 1, 4096), '\0');
+  std::size_t used = 0;
+  for (;;) {
+    if (used == content.size()) content.resize(content.size() * 2);
+    const std::size_t got = file.readSome(content.data() + used, content.size() - used);
+    if (got == 0) break;
+    used += got;
+  }
+  content.resize(used);
+  return content;
+}
+}  // namespace
+
+std::optional<std::string> readRegularFile(const std::filesystem::path& path) {
+  ReadOnlyFile file(path);
+  if (!file.isRegularFile()) {
+    file.close();
+    return std::nullopt;
+  }
+  std::string content = readAll(file);
+  file.close();
+  return content;
+}
 
 std::optional<std::string> readVisibleFile(const std::string& fileName) {
   // A name holding a NUL names no file: the system would open the name cut

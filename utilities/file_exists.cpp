@@ -15,10 +15,9 @@ bool hasWildcard(std::string_view name) { return name.find_first_of("*?") != std
 // The last component is the file name or the pattern; the folder before it is
 // mapped like any other path.
 bool searchFolder(std::string_view path) {
-  const std::size_t cut = path.find_last_of("\\/");
-  const std::string_view name = cut == std::string_view::npos ? path : path.substr(cut + 1);
+  const std::string_view folder = folderOf(path);
+  const std::string_view name = path.substr(folder.size());
   if (!hasWildcard(name)) return isVisibleFile(nativePath(path));
-  const std::string_view folder = cut == std::string_view::npos ? std::string_view() : path.substr(0, cut == 0 ? 1 : cut);
   return anyVisibleMatch(nativePath(folder), name);
 }
 }  // namespace

@@ -102,6 +102,12 @@ std::string msGetOSVersion(bool& bError) {
   return result;
 }
 
+void raiseOnShellFailure(std::int32_t shellResult) {
+  if (shellResult <= kLastShellFailure)
+    throw vb::VbError::programDefined("ShellExecute",
+                                      "Error " + std::to_string(shellResult) + " has occurred with ShellExecute");
+}
+
 std::string helpFilePath(const std::filesystem::path& folder) {
   using platform::ApplicationInfo;
   const std::filesystem::path html = folder / ApplicationInfo::kHelpHtmlIndex;
@@ -119,11 +125,7 @@ void showHelpIn(const std::filesystem::path& folder, bool& bError) {
   std::int32_t shellResult = 0;
   if (!trap.step(1, [&] { path = helpFilePath(folder); })) return;
   if (!trap.step(2, [&] { shellResult = platform::openDocument(path); })) return;
-  trap.step(3, [&] {
-    if (shellResult <= kLastShellFailure)
-      throw vb::VbError::programDefined(
-          "ShellExecute", "Error " + std::to_string(shellResult) + " has occurred with ShellExecute");
-  });
+  trap.step(3, [&] { raiseOnShellFailure(shellResult); });
 }
 
 void gGStartUpSetStuff(PlaceableWindow& window, bool& bError) {

@@ -33,6 +33,11 @@ std::string msGetOSVersion(bool& bError);
 std::string osVersionText(const platform::OsVersionInfo& info);
 inline constexpr const char* kOsVersionUnknown = "Windows version unknown";
 
+// Raises the program-defined error of a failed "open" (source "ShellExecute",
+// "Error <n> has occurred with ShellExecute") when shellResult, a result of
+// platform::openDocument, is 32 or less; nothing otherwise.
+void raiseOnShellFailure(std::int32_t shellResult);
+
 // Opens the help from the application's folder with its viewer: the
 // compiled Scopster.chm, or where HTML is preferred and present, the page
 // help/index.html. Neither there is the ShellExecute failure 2.

@@ -13,4 +13,11 @@ namespace utilities {
 // written. The result may name nothing.
 std::filesystem::path nativePath(std::string_view vbPath);
 
+// The folder part of a path as written: everything up to and including its
+// last "\" or "/", empty when it has none; what follows is the file name.
+inline std::string_view folderOf(std::string_view vbPath) {
+  const std::size_t cut = vbPath.find_last_of("\\/");
+  return cut == std::string_view::npos ? std::string_view() : vbPath.substr(0, cut + 1);
+}
+
 }  // namespace utilities

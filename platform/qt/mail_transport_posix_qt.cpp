@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 
+#include <cstring>
+#include <iostream>
+
 #include "platform/child_process_posix.h"
 #include "platform/qt/qt_text.h"
 
@@ -33,6 +36,21 @@ QByteArray encodedSubject(const QString& subject) {
   return "=?UTF-8?B?" + subject.toUtf8().toBase64() + "?=";
 }
 
+// Local mail agents end lines with LF; a CR left in would reach the mail as
+// part of the line.
+QByteArray lfLineEnds(QByteArray text) {
+  text.replace("\r\n", "\n");
+  text.replace('\r', '\n');
+  return text;
+}
+
+// The user sees only the one failure of sending; why sendmail did not even
+// start goes to standard error.
+void reportNotStarted(const std::filesystem::path& sendmail, int errorNumber) {
+  std::cerr << "Scopster: " << sendmail.string() << " could not be started (error " << errorNumber << ": "
+            << std::strerror(errorNumber) << ")\n";
+}
+
 class DesktopMailTransport : public MailTransport {
  public:
   explicit DesktopMailTransport(SendmailSearch search) : search_(std::move(search)) {}
@@ -40,10 +58,11 @@ class DesktopMailTransport : public MailTransport {
   bool send(const MailMessage& message) override {
     if (const auto sendmail = findSendmail(search_)) {
       const QByteArray bytes = sendmailMessage(message);
-      const ChildOutcome outcome = runWithInput(*sendmail, {sendmail->string(), "-t", "-i"},
-                                                std::string_view(bytes.constData(), bytes.size()),
-                                                search_.timeout);
-      return outcome == ChildOutcome::Succeeded;
+      const ChildResult result = runWithInput(*sendmail, {sendmail->string(), "-t", "-i"},
+                                              std::string_view(bytes.constData(), bytes.size()),
+                                              search_.timeout, search_.yield);
+      if (result.outcome == ChildOutcome::NotStarted) reportNotStarted(*sendmail, result.errorNumber);
+      return result.outcome == ChildOutcome::Succeeded;
     }
     return QDesktopServices::openUrl(mailtoUrl(message));
   }
@@ -71,7 +90,7 @@ QByteArray sendmailMessage(const MailMessage& message) {
   bytes += "Content-Type: text/plain; charset=UTF-8\n";
   bytes += "Content-Transfer-Encoding: 8bit\n";
   bytes += "\n";
-  bytes += qStringFromCp1252(message.body).toUtf8();
+  bytes += lfLineEnds(qStringFromCp1252(message.body).toUtf8());
   return bytes;
 }
 

@@ -4,10 +4,13 @@
 // desktop's mail client as a mailto: address.
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QUrl>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,12 +28,17 @@ struct SendmailSearch {
   std::optional<std::string> pathVariable;
   // A sendmail still running after this long is killed: the send failed.
   std::chrono::milliseconds timeout{std::chrono::seconds(30)};
+  // Called while sendmail runs; by default the window's events go on (all
+  // but the user's input, which could start a command inside the error
+  // handler that is sending).
+  std::function<void()> yield = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
 };
 
 std::optional<std::filesystem::path> findSendmail(const SendmailSearch& search);
 
 // The whole message as sendmail -t reads it: To, Subject, MIME headers, a
-// blank line and the body, in UTF-8. CR and LF never reach a header.
+// blank line and the body, in UTF-8, every line ended by LF alone (a CR LF or
+// lone CR of the body becomes LF). CR and LF never reach a header.
 QByteArray sendmailMessage(const MailMessage& message);
 // mailto:recipient?subject=...&body=..., every part percent-encoded.
 QUrl mailtoUrl(const MailMessage& message);

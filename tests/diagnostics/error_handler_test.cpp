@@ -37,6 +37,24 @@ TEST_F(ErrorHandlerTest, LogRecordIsFourQuotedLinesWithTheLocationAndError) {
   EXPECT_TRUE(std::regex_match(log, record)) << log;
 }
 
+// The box and the record name the file a failure was about, after the text.
+TEST_F(ErrorHandlerTest, FailureAboutAFileNamesIt) {
+  vb::VbError failure = vb::VbError::standard(70);
+  failure.setFile("C:\\VB\\Caf\xE9.bas");
+  EXPECT_EQ(diagnostics::gnErrorHandler("frmScopster", "mbPublicInFile", 3, failure), 3);
+  const auto& box = handler.dialogs().boxes().at(0);
+  EXPECT_EQ(box.prompt, "Source: frmScopster.mbPublicInFile.3\r\n\r\nPermission denied\r\nFile: C:\\VB\\Caf\xE9.bas");
+  EXPECT_EQ(box.title, "Error!");
+  EXPECT_EQ(box.style, 306);
+  const std::regex record(
+      "\"[^\r\n]+  Locale: [^\r\n]*\r\n"
+      "Scopster v0\\.916  frmScopster\\.mbPublicInFile\\.3\r\n"
+      "DllError: 0  ErrNo: 70  Permission denied\r\n"
+      "File: C:\\\\VB\\\\Caf\xE9\\.bas\r\n"
+      "\"\r\n");
+  EXPECT_TRUE(std::regex_match(handler.log(), record)) << handler.log();
+}
+
 TEST_F(ErrorHandlerTest, EmptyStartUpTextsAndDescriptionLeaveTheirBlanks) {
   diagnostics::gnErrorHandler("modGeneral", "gsGTrim", 7, vb::VbError(5, ""));
   const std::string log = handler.log();

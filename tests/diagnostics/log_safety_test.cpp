@@ -64,10 +64,36 @@ TEST(LogSafetyTest, FoldersAreCreatedPrivateAndMustBeOurs) {
   fs::create_directory_symlink(dir.path() / "elsewhere", dir.path() / "linked");
   EXPECT_EQ(test_support::raisedVbError([&] { platform::makePrivateFolder(dir.path() / "linked" / "Scopster"); }),
             vb::err::PermissionDenied);
+  // Nothing is made inside a link's target before the link is refused.
+  fs::create_directory(dir.path() / "target");
+  fs::create_directory_symlink(dir.path() / "target", dir.path() / "Ombry");
+  EXPECT_EQ(test_support::raisedVbError([&] { platform::makePrivateFolder(dir.path() / "Ombry" / "Scopster"); }),
+            vb::err::PermissionDenied);
+  EXPECT_TRUE(fs::is_empty(dir.path() / "target"));
   fs::create_directories(dir.path() / "open" / "Scopster");
   fs::permissions(dir.path() / "open", fs::perms::others_write, fs::perm_options::add);
   EXPECT_EQ(test_support::raisedVbError([&] { platform::makePrivateFolder(dir.path() / "open" / "Scopster"); }),
             vb::err::PermissionDenied);
+}
+
+// A log that another user owns, or that others may change, is not appended
+// to: it is as much theirs as a folder of theirs would be.
+TEST(LogSafetyTest, LogOfAnotherUserIsRefused) {
+  test_support::TempDir dir;
+  const auto othersMayWrite = dir.write("open.log", "theirs\r\n");
+  fs::permissions(othersMayWrite, fs::perms::others_write, fs::perm_options::add);
+  std::vector<fs::path> logs{othersMayWrite};
+  if (::geteuid() == 0) {
+    const auto owned = dir.write("owned.log", "theirs\r\n");
+    ASSERT_EQ(::chown(owned.c_str(), 65534, 65534), 0);
+    logs.push_back(owned);
+  }
+  for (const fs::path& log : logs) {
+    SCOPED_TRACE(log);
+    EXPECT_EQ(test_support::raisedVbError([&] { platform::appendLogRecord(log, "record\r\n"); }),
+              vb::err::PermissionDenied);
+    EXPECT_EQ(test_support::readFile(log), "theirs\r\n");
+  }
 }
 
 TEST(LogSafetyTest, NoPerUserFolderWithoutHomeOrDataHome) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -46,7 +48,17 @@ TEST_F(MailTransportTest, SendmailGetsHeadersAndUtf8BodyByteForByte) {
             "Content-Type: text/plain; charset=UTF-8\n"
             "Content-Transfer-Encoding: 8bit\n"
             "\n"
-            "Caf\xC3\xA9 line one\r\n \r\n\xE2\x82\xAC line three\r\n");
+            "Caf\xC3\xA9 line one\n \n\xE2\x82\xAC line three\n");
+}
+
+// The window that sends must keep drawing: a timer of its event loop is what
+// lets this sendmail finish.
+TEST_F(MailTransportTest, EventsGoOnWhileSendmailRuns) {
+  const std::string flag = record_.str() + "/events-ran";
+  installSendmail("i=0\nwhile [ ! -e '" + flag + "' ]; do\n  i=$((i + 1)); [ $i -gt 1000 ] && exit 1\n  sleep 0.01\n" +
+                  "done\ncat > /dev/null\n");
+  QTimer::singleShot(0, [&] { record_.write("events-ran", ""); });
+  EXPECT_TRUE(send(search()));
 }
 
 TEST_F(MailTransportTest, SubjectOutsideAsciiIsEncodedWord) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -30,12 +34,25 @@ class BugReportOfferTest : public ::testing::Test {
     for (int line = 1; line <= count; ++line) log += "line " + std::to_string(line) + "\r\n";
     writeFile(handler.logFile(), log);
   }
-  // Runs the offer answering the question with yes; counts the questions.
-  void offer(bool yes = true) {
-    utilities::offerBugReport([&] {
+  // Runs the offer for the handler's log, answering the question with yes;
+  // counts the questions.
+  void offer(bool yes = true) { offerFor(handler.logFile(), yes); }
+  void offerFor(const std::filesystem::path& log, bool yes = true) {
+    utilities::offerBugReport(log, [this, yes] {
       ++questions;
       return yes;
     });
+  }
+  // The offer as the error handler runs it after an Abort.
+  void offerAfterAbort() {
+    diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
+    setup.offerBugReport = [this] {
+      utilities::offerBugReport([this] {
+        ++questions;
+        return true;
+      });
+    };
+    diagnostics::installErrorHandler(setup);
   }
   static int countLines(const std::string& body) {
     int count = 0;
@@ -94,19 +111,14 @@ TEST_F(BugReportOfferTest, NoOfferWithoutConsentLogOrYes) {
 // Reading that fails (the kernel refuses to read this file) must not reach
 // the error handler, which is what runs the offer.
 TEST_F(BugReportOfferTest, UnreadableLogMakesNoOfferAndNoReport) {
-  diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
-  setup.logFile = "/proc/self/mem";
-  diagnostics::installErrorHandler(setup);
-  offer();
+  offerFor("/proc/self/mem");
   EXPECT_EQ(questions, 0);
   EXPECT_EQ(handler.boxCount(), 0u);
   EXPECT_TRUE(mail.sent.empty());
 }
 
 TEST_F(BugReportOfferTest, HandlerOffersOnlyAfterAbort) {
-  diagnostics::ErrorHandlerSetup setup = diagnostics::errorHandlerSetup();
-  setup.offerBugReport = [this] { offer(); };
-  diagnostics::installErrorHandler(setup);
+  offerAfterAbort();
   const vb::VbError failure(53, "File not found");
   handler.dialogs().queueAnswer(diagnostics::msgbox::Retry);
   handler.dialogs().queueAnswer(diagnostics::msgbox::Ignore);
@@ -117,5 +129,46 @@ TEST_F(BugReportOfferTest, HandlerOffersOnlyAfterAbort) {
   ASSERT_EQ(mail.sent.size(), 2u);
   EXPECT_EQ(countLines(mail.sent[0].body), 12) << "three four-line records";
 }
+
+// Links and owners are POSIX's; the Windows log has its own tests.
+#ifndef _WIN32
+// The offer mails the log that this record went to, not the main log when
+// that one could not take the record but still holds older lines.
+TEST_F(BugReportOfferTest, MailsTheLogTheRecordWentTo) {
+  const auto older = handler.logFile().parent_path() / "older.log";
+  writeFile(older, "\"older record\r\n\"\r\n");
+  std::filesystem::create_symlink(older, handler.logFile());  // never appended through
+  offerAfterAbort();
+  diagnostics::gnErrorHandler("frmScopster", "mAnalyse", 0, vb::VbError(53, "File not found"));
+  ASSERT_EQ(mail.sent.size(), 1u);
+  EXPECT_EQ(mail.sent[0].body.find("older record"), std::string::npos) << mail.sent[0].body;
+  EXPECT_NE(mail.sent[0].body.find("ErrNo: 53  File not found\r\n"), std::string::npos) << mail.sent[0].body;
+  EXPECT_EQ(diagnostics::lastErrorLog(), handler.logFile().parent_path() / "fallback" / "Scopster.log");
+}
+
+// A main log that another user owns (and this one may not read) takes no
+// record; the per-user log does, and is what the offer mails.
+TEST_F(BugReportOfferTest, LogOfAnotherUserIsLeftForTheFallback) {
+  writeFile(handler.logFile(), "theirs\r\n");
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(handler.logFile().c_str(), 65534, 65534), 0);
+    std::filesystem::permissions(handler.logFile(), std::filesystem::perms::owner_write |
+                                                        std::filesystem::perms::group_write |
+                                                        std::filesystem::perms::others_write);
+  } else {
+    // Not root, no file of another user can be made: one others may write to
+    // is refused the same way.
+    std::filesystem::permissions(handler.logFile(), std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::add);
+  }
+  offerAfterAbort();
+  diagnostics::gnErrorHandler("frmScopster", "mAnalyse", 0, vb::VbError(70, "Permission denied"));
+  EXPECT_EQ(test_support::readFile(handler.logFile()), "theirs\r\n");
+  EXPECT_EQ(questions, 1);
+  ASSERT_EQ(mail.sent.size(), 1u);
+  EXPECT_NE(mail.sent[0].body.find("ErrNo: 70  Permission denied\r\n"), std::string::npos) << mail.sent[0].body;
+}
+
+#endif
 
 }  // namespace

@@ -84,7 +84,8 @@ TEST(FileExistsTest, FailingSearchIsReportedThroughTheTrap) {
       EXPECT_FALSE(utilities::gbFileExists(search.path, bError));
       EXPECT_EQ(bError, abortSetsError);
       ASSERT_EQ(handler.boxCount(), 1u) << search.description;
-      EXPECT_EQ(handler.prompt(0), std::string("Source: modFileExists.gbFileExists.1\r\n\r\n") + search.description);
+      EXPECT_EQ(handler.prompt(0), "Source: modFileExists.gbFileExists.1\r\n\r\n" + std::string(search.description) +
+                                       "\r\nFile: " + search.path);
     }
   }
 }

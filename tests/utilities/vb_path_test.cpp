@@ -37,4 +37,13 @@ TEST(VbPathTest, DriveLetterPathStaysAsWritten) {
   EXPECT_EQ(utilities::nativePath("C:\\Proj\\Forms\\a.frm").string(), "C:\\Proj\\Forms\\a.frm");
 }
 
+// The project folder and the file-existence test cut a path the same way.
+TEST(VbPathTest, FolderIsUpToTheLastSeparatorOfEitherKind) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Proj\\Forms/a.frm", "C:\\Proj\\Forms/"}, {"C:\\*.frm", "C:\\"}, {"/a", "/"},
+      {"Forms\\", "Forms\\"}, {"a.vbp", ""}, {"", ""},
+  };
+  for (const auto& [path, folder] : cases) EXPECT_EQ(utilities::folderOf(path), folder) << path;
+}
+
 }  // namespace
