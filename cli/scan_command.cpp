@@ -53,8 +53,8 @@ constexpr const char* kUsage =
     "Exit status:\n"
     "  0    every run ended and reported nothing\n"
     "  1    every run ended and some reported declarations\n"
-    "  2    a run ended on a missing file or a failure, or the results could\n"
-    "       not be written\n"
+    "  2    a run ended on a missing file or a failure, a group named a group,\n"
+    "       or the results could not be written\n"
     "  64   usage error\n"
     "  130  interrupted (Ctrl+C or SIGTERM stops the run and prints what it\n"
     "       found; a second one ends the program at once)\n";

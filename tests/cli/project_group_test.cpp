@@ -23,7 +23,7 @@ TEST(ProjectGroupTest, OneProjectUnderManySpellingsIsListedOnce) {
                                       "Project=A/a.vbp\r\nProject=./A/a.vbp\r\nProject=B\\..\\A\\\\a.vbp\r\n"
                                       "Project=B\\b.vbp\r\nProject=\xC9t\xE9\\c.vbp\r\nProject=\xE9T\xC9\\C.vbp\r\n")
                                 .string();
-  const std::string folder = dir.str() + "/";
+  const std::string folder = group.substr(0, group.size() - 5);  // up to "G.vbg"
   EXPECT_EQ(readGroup(group).projects,
             (std::vector<std::string>{folder + "A\\a.vbp", folder + "B\\b.vbp", folder + "\xC9t\xE9\\c.vbp"}));
 }
@@ -32,9 +32,10 @@ TEST(ProjectGroupTest, GroupsItNamesAreSetApart) {
   test_support::TempDir dir;
   const std::string group =
       dir.write("G.vbg", "VBGROUP 5.0\r\nProject=G.vbg\r\nProject=sub\\Other.VBG\r\nProject=P.vbp\r\n").string();
+  const std::string folder = group.substr(0, group.size() - 5);
   const cli::ProjectGroup listed = readGroup(group);
-  EXPECT_EQ(listed.groups, (std::vector<std::string>{dir.str() + "/G.vbg", dir.str() + "/sub\\Other.VBG"}));
-  EXPECT_EQ(listed.projects, (std::vector<std::string>{dir.str() + "/P.vbp"}));
+  EXPECT_EQ(listed.groups, (std::vector<std::string>{folder + "G.vbg", folder + "sub\\Other.VBG"}));
+  EXPECT_EQ(listed.projects, (std::vector<std::string>{folder + "P.vbp"}));
 }
 
 TEST(ProjectGroupTest, AStopEndsTheReading) {

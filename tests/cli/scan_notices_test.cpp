@@ -5,8 +5,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <filesystem>
 #include <sstream>
@@ -67,19 +65,6 @@ TEST(ScanNoticesTest, AGroupsOwnWarningsAndErrorsAreCarried) {
   const QJsonObject nested = parsedJson(result.out);
   EXPECT_FALSE(sarifInvocation(nested, 0)["executionSuccessful"].toBool(true));
   EXPECT_EQ(nested["runs"][1]["results"].toArray().size(), 1) << "the project it names still runs";
-}
-
-TEST(ScanNoticesTest, AProjectIsRunOnceHoweverTheGroupSpellsIt) {
-  test_support::TempDir dir;
-  dir.write("A/a.bas", "Public Sub A()\r\nEnd Sub\r\n");
-  dir.write("A/a.vbp", "Module=a; a.bas\r\n");
-  const std::string group = dir.write("G.vbg",
-                                      "VBGROUP 5.0\r\nProject=A\\a.vbp\r\nProject=a\\A.VBP\r\n"
-                                      "Project=A/a.vbp\r\nProject=./A/a.vbp\r\n")
-                                .string();
-  const QJsonObject json = parsedJson(scan({"--format", "json", group}).out);
-  EXPECT_EQ(json["summary"]["projects"].toInt(), 1);
-  EXPECT_EQ(json["verdicts"].toArray().size(), 1);
 }
 
 TEST(ScanNoticesTest, AStopIsExitStatus130AndNoSuccessfulRun) {
