@@ -1,8 +1,10 @@
 #include "cli/json_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
+#include "cli/report_path.h"
 #include "runtime/codepage.h"
 
 namespace cli {
@@ -96,11 +98,18 @@ std::string uriPath(const std::string& path) {
   return out;
 }
 
+bool hasDriveLetter(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// The drive's colon stays as it is: viewers do not take "C%3A" for a drive.
 std::string fileUri(const std::filesystem::path& absolute, bool folder) {
-  std::string path = absolute.generic_string();
+  std::string path = utf8GenericPath(absolute);
   if (folder && !path.ends_with('/')) path += '/';
-  if (!path.starts_with('/')) path.insert(path.begin(), '/');  // a drive letter: file:///C:/...
-  return "file://" + uriPath(path);
+  if (!hasDriveLetter(path)) return "file://" + uriPath(path);
+  std::replace(path.begin(), path.end(), '\\', '/');  // Linux keeps a listed "C:\" path as written
+  return "file:///" + path.substr(0, 2) + uriPath(path.substr(2));
 }
 
 }  // namespace cli

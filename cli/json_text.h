@@ -19,7 +19,10 @@ std::string jsonSeconds(double seconds);
 // A URI reference for a path: each byte outside the unreserved characters
 // and "/" is percent-encoded.
 std::string uriPath(const std::string& path);
-// "file://" and the absolute path, ending in "/" for a folder when asked.
+// True for a path that starts with a drive letter and a colon ("C:").
+bool hasDriveLetter(std::string_view path);
+// "file://" and the absolute path, ending in "/" for a folder when asked; a
+// path with a drive letter gives "file:///C:/...".
 std::string fileUri(const std::filesystem::path& absolute, bool folder = false);
 
 }  // namespace cli

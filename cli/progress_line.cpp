@@ -1,57 +1,53 @@
 #include "cli/progress_line.h"
 
+#include <algorithm>
 #include <ostream>
 
-#include "runtime/codepage.h"
-
-#ifdef _WIN32
-#include <io.h>
-#include <stdio.h>
-#else
-#include <unistd.h>
-#endif
+#include "cli/terminal_text.h"
 
 namespace cli {
 
 namespace {
 constexpr std::chrono::milliseconds kRedrawInterval{100};
-// Wider text would wrap, and a wrapped line cannot be erased with a CR.
-constexpr std::size_t kMaxColumns = 79;
 constexpr std::string_view kEraseLine = "\r\x1b[K";
-
-// The end of the text is the telling part (the file name); control bytes of
-// a file name must not reach the terminal as commands.
-std::string shownText(std::string_view text) {
-  std::string shown(text.size() <= kMaxColumns ? text : text.substr(text.size() - kMaxColumns));
-  for (char& c : shown)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  return vb::cp1252ToUtf8(shown);
-}
 }  // namespace
+
+// A line as wide as the terminal moves the cursor to the next row on some
+// terminals, and a wrapped line cannot be erased with a CR: one column stays free.
+std::size_t ProgressLine::width() const {
+  const int columns = settings_.columns ? settings_.columns() : 0;
+  return static_cast<std::size_t>(columns > 1 ? columns - 1 : kDefaultColumns - 1);
+}
 
 void ProgressLine::startRun() { runStart_ = Clock::now(); }
 
 void ProgressLine::update(std::string_view text) {
-  if (!enabled_) return;
+  if (!settings_.enabled) return;
+  // Windows-1252 holds one character a byte, so bytes count columns; the end
+  // of the text (the file name) is the telling part.
   const Clock::time_point now = Clock::now();
-  if (now - runStart_ < delay_ || (shown_ && now - lastDraw_ < kRedrawInterval)) return;
-  err_ << kEraseLine << shownText(text) << std::flush;
+  if (now - runStart_ < settings_.delay || (shown_ && now - lastDraw_ < kRedrawInterval)) return;
+  const std::size_t length = std::min(text.size(), width());
+  const std::string shown = terminalSafeFrom1252(text.substr(text.size() - length));
+  if (settings_.escapeSequences) {
+    err_ << kEraseLine << shown;
+  } else {
+    // Spaces cover what a longer earlier text left; the next CR returns.
+    err_ << '\r' << shown << std::string(shownLength_ > length ? shownLength_ - length : 0, ' ');
+  }
+  err_ << std::flush;
   lastDraw_ = now;
   shown_ = true;
+  shownLength_ = std::max(shownLength_, length);
 }
 
 void ProgressLine::erase() {
   if (!shown_) return;
-  err_ << kEraseLine << std::flush;
+  if (settings_.escapeSequences) err_ << kEraseLine;
+  else err_ << '\r' << std::string(shownLength_, ' ') << '\r';
+  err_ << std::flush;
   shown_ = false;
-}
-
-bool standardErrorIsTerminal() {
-#ifdef _WIN32
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return ::isatty(STDERR_FILENO) != 0;
-#endif
+  shownLength_ = 0;
 }
 
 }  // namespace cli

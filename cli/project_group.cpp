@@ -1,14 +1,18 @@
 #include "cli/project_group.h"
 
 #include <algorithm>
-#include <cctype>
+#include <iterator>
 #include <optional>
+#include <unordered_set>
 
 #include "diagnostics/error_trap.h"
 
 namespace cli {
 
 namespace {
+// A stop is looked at once per this many lines; a line costs far less than the look.
+constexpr std::size_t kLinesPerStopCheck = 4096;
+
 // The project path of a group line, or nothing for the other lines.
 std::optional<std::string_view> projectEntry(std::string_view line) {
   for (const std::string_view key : {std::string_view("StartupProject="), std::string_view("Project=")})
@@ -21,21 +25,69 @@ std::string folderOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-void addProject(std::string_view entry, const std::string& folder, std::vector<std::string>& projects) {
-  if (entry.empty()) return;
-  std::string path = entry.find(':') == std::string_view::npos ? folder + std::string(entry) : std::string(entry);
-  if (std::find(projects.begin(), projects.end(), path) == projects.end()) projects.push_back(std::move(path));
+// Windows-1252 letters in lower case, as Windows compares file names.
+char lowerCase(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+    return static_cast<char>(byte + 0x20);
+  if (byte == 0x8A || byte == 0x8C || byte == 0x8E) return static_cast<char>(byte + 0x10);  // Š Œ Ž
+  if (byte == 0x9F) return static_cast<char>(0xFF);                                          // Ÿ
+  return c;
 }
+
+// The folders and name of a path, "." and ".." applied, empty ones left out.
+std::vector<std::string_view> pathComponents(std::string_view path) {
+  std::vector<std::string_view> components;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = path.size();
+    const std::string_view component = path.substr(start, end - start);
+    if (component == ".." && !components.empty() && components.back() != "..") components.pop_back();
+    else if (!component.empty() && component != ".") components.push_back(component);
+    start = end + 1;
+  }
+  return components;
+}
+
+class GroupReader {
+ public:
+  GroupReader(const std::string& groupPath, ProjectGroup& group) : folder_(folderOf(groupPath)), group_(group) {}
+
+  void add(std::string_view entry) {
+    if (entry.empty()) return;
+    std::string path = entry.find(':') == std::string_view::npos ? folder_ + std::string(entry) : std::string(entry);
+    if (!seen_.insert(projectKey(path)).second) return;
+    (isProjectGroup(path) ? group_.groups : group_.projects).push_back(std::move(path));
+  }
+
+ private:
+  std::string folder_;
+  ProjectGroup& group_;
+  std::unordered_set<std::string> seen_;
+};
 }  // namespace
 
 bool isProjectGroup(std::string_view path) {
   if (path.size() < 4) return false;
   std::string tail(path.substr(path.size() - 4));
-  std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(tail.begin(), tail.end(), tail.begin(), lowerCase);
   return tail == ".vbg";
 }
 
-ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, bool& bError) {
+std::string projectKey(std::string_view path) {
+  std::string key;
+  key.reserve(path.size());
+  if (!path.empty() && (path.front() == '\\' || path.front() == '/')) key += '/';
+  for (const std::string_view component : pathComponents(path)) {
+    if (!key.empty() && key.back() != '/') key += '/';
+    std::transform(component.begin(), component.end(), std::back_inserter(key), lowerCase);
+  }
+  return key;
+}
+
+ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
+                             bool& bError) {
   diagnostics::ErrorTrap trap{"scopster-scan", "projectsOfGroup", bError};
   ProjectGroup group;
   std::optional<std::string> bytes;
@@ -48,9 +100,14 @@ ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds e
   utilities::LineViews lines;
   std::string header;
   if (!trap.step(2, [&] { utilities::splitFileLineViews(*bytes, lines, header, ends); })) return group;
-  const std::string folder = folderOf(groupPath);
-  for (std::size_t i = 1; i < lines.size(); ++i)
-    if (const auto entry = projectEntry(lines[i])) addProject(*entry, folder, group.projects);
+  GroupReader reader(groupPath, group);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if ((i - 1) % kLinesPerStopCheck == 0 && stop != nullptr && stop->load()) {
+      group.stopped = true;
+      return group;
+    }
+    if (const auto entry = projectEntry(lines[i])) reader.add(*entry);
+  }
   return group;
 }
 

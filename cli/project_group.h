@@ -1,6 +1,7 @@
 #pragma once
 // Visual Basic project groups (.vbg): the projects a group file lists.
 
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,16 +13,25 @@ namespace cli {
 // True for a name ending in ".vbg", in any case.
 bool isProjectGroup(std::string_view path);
 
+// The same file for every spelling Windows takes for it: "\" or "/", "."
+// and ".." folders, doubled separators and letter case do not matter.
+std::string projectKey(std::string_view path);
+
 struct ProjectGroup {
-  bool missing = false;        // the group file does not exist
+  bool missing = false;         // the group file does not exist
   bool onlyLfLineEnds = false;  // read with CR line ends, yet it has LF only
+  bool stopped = false;         // a stop came before the whole list was read
   // Paths of its "StartupProject=" and "Project=" lines in file order, each
-  // once; a path without a drive letter is taken relative to the group file.
+  // project once however it is spelt; a path without ':' is taken relative
+  // to the group file.
   std::vector<std::string> projects;
+  std::vector<std::string> groups;  // entries naming a group, which a group cannot hold
 };
 
-// groupPath and the result are Windows-1252. Trapped ("scopster-scan",
-// "projectsOfGroup"): a group file that cannot be read sets bError.
-ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, bool& bError);
+// groupPath and the result are Windows-1252. Reading stops early once *stop
+// is set. Trapped ("scopster-scan", "projectsOfGroup"): a group file that
+// cannot be read sets bError.
+ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
+                             bool& bError);
 
 }  // namespace cli

@@ -4,8 +4,10 @@
 #include <ostream>
 
 #include "cli/project_group.h"
+#include "cli/report_path.h"
 #include "cli/scan_command.h"
 #include "cli/terminal_run_view.h"
+#include "cli/terminal_text.h"
 #include "engine/analyser.h"
 #include "runtime/vb_error.h"
 #include "runtime/codepage.h"
@@ -14,6 +16,10 @@
 namespace cli {
 
 namespace {
+constexpr std::string_view kFileMissing = "File does not exist";
+constexpr std::string_view kLfWarning =
+    "has LF line ends and no CR LF, so it is read as one line; --line-ends any splits it at LF";
+
 // Message box text for a terminal: CR LF becomes a newline.
 std::string terminalText(const std::string& text) {
   std::string out;
@@ -21,7 +27,7 @@ std::string terminalText(const std::string& text) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
     out += text[i];
   }
-  return vb::cp1252ToUtf8(out);
+  return terminalSafeFrom1252(out, true);
 }
 
 // "Source: x.y.1\r\n\r\nOverflow" -> "Overflow (x.y.1)"
@@ -34,15 +40,9 @@ std::string boxMessage(const std::string& prompt) {
 }
 
 int exitStatusOf(const engine::RunSummary& summary, bool bError, bool stopped) {
-  if (bError || summary.projectMissing) return exit_status::Failed;
   if (stopped) return exit_status::Interrupted;
+  if (bError || summary.projectMissing) return exit_status::Failed;
   return summary.reported > 0 ? exit_status::Reported : exit_status::NothingReported;
-}
-
-void collectRunErrors(const std::string& project, const engine::RunSummary& summary, ProjectReport& report) {
-  if (summary.projectMissing) report.errors.push_back({project, "File does not exist"});
-  if (!summary.missingSourceFile.empty())
-    report.errors.push_back({summary.missingSourceFile, "Can't find file '" + summary.missingSourceFile + "'"});
 }
 }  // namespace
 
@@ -64,9 +64,15 @@ ProjectScanner::~ProjectScanner() { diagnostics::installErrorHandler(previousSet
 
 ScanReport ProjectScanner::run() {
   for (const std::string& input : options_.inputs) {
-    if (stopped()) break;
-    scanInput(vb::utf8ToCp1252(input));
+    const std::string project = vb::utf8ToCp1252(input);
+    if (stopped()) {
+      noteStopBefore(project);
+      break;
+    }
+    scanInput(project);
   }
+  report_.interrupted = stopped();
+  if (report_.interrupted) err_ << "scopster-scan: stopped; the results are incomplete\n";
   report_.status = combinedExitStatus(report_);
   return std::move(report_);
 }
@@ -79,82 +85,139 @@ void ProjectScanner::scanInput(const std::string& input) {
   }
 }
 
-void ProjectScanner::scanGroup(const std::string& group) {
+ProjectReport& ProjectScanner::startReport(const std::string& project) {
   ProjectReport& report = report_.projects.emplace_back();
-  report.project = group;
-  report.openedProject = utilities::nativePath(group);
-  current_ = &report;
+  report.project = project;
+  report.openedProject = reportPath(project);
+  current_ = report_.projects.size() - 1;
+  return report;
+}
+
+// A stop that came between runs still needs a run that says so (a SARIF log
+// without one would read as complete): the one that was about to start.
+void ProjectScanner::noteStopBefore(const std::string& input) {
+  if (!report_.projects.empty() && report_.projects.back().stopped) return;
+  ProjectReport& report = startReport(input);
+  report.isGroup = isProjectGroup(input);
+  report.stopped = true;
+  report.status = exit_status::Interrupted;
+  current_.reset();
+}
+
+void ProjectScanner::scanGroup(const std::string& group) {
+  ProjectReport& report = startReport(group);
+  report.isGroup = true;
   bool bError = false;
-  const ProjectGroup listed = projectsOfGroup(group, options_.lineEnds, bError);
-  if (listed.onlyLfLineEnds) warnLineEnds(group);
-  current_ = nullptr;
-  if (!listed.missing && !bError) {
-    report_.projects.pop_back();  // the group itself reports through its projects
-    for (const std::string& project : listed.projects) {
-      if (stopped()) break;
+  const ProjectGroup listed = projectsOfGroup(group, options_.lineEnds, stop_, bError);
+  if (listed.onlyLfLineEnds) addWarning(group, std::string(kLfWarning));
+  if (listed.missing) reportMissing(report_.projects.back());
+  for (const std::string& nested : listed.groups)
+    addError(report_.projects.back(), nested, "A project group cannot name a project group");
+  if (bError) report_.projects.back().lines = {group};
+  if (bError || !listed.groups.empty()) report_.projects.back().status = exit_status::Failed;
+  if (!listed.missing && !bError && !listed.stopped && listed.projects.empty() && listed.groups.empty())
+    addWarning(group, "names no project");
+  if (listed.stopped) {
+    report_.projects.back().stopped = true;
+    report_.projects.back().status = exit_status::Interrupted;
+  }
+  const ProjectReport& kept = report_.projects.back();
+  current_.reset();
+  // Without a word of its own, the group reports only through its projects.
+  if (kept.errors.empty() && kept.warnings.empty() && kept.lines.empty() && kept.status == 0)
+    report_.projects.pop_back();
+  if (!listed.missing && !bError && !listed.stopped) scanGroupProjects(listed.projects);
+}
+
+void ProjectScanner::scanGroupProjects(const std::vector<std::string>& projects) {
+  for (const std::string& project : projects) {
+    if (stopped()) {
+      noteStopBefore(project);
+      return;
+    }
+    if (namesNoFileHere(project)) {
+      reportMissing(startReport(project));
+      current_.reset();
+    } else {
       scanProject(project);
     }
-    return;
   }
-  report.lines = {group};
-  if (listed.missing) {
-    report.lines.emplace_back("File does not exist");
-    report.errors.push_back({group, "File does not exist"});
-  }
+}
+
+void ProjectScanner::reportMissing(ProjectReport& report) {
+  report.lines = {report.project, std::string(kFileMissing)};
+  addError(report, report.project, std::string(kFileMissing));
   report.status = exit_status::Failed;
 }
 
 void ProjectScanner::scanProject(const std::string& project) {
-  ProjectReport& report = report_.projects.emplace_back();
-  report.project = project;
-  report.openedProject = utilities::nativePath(project);
-  current_ = &report;
+  startReport(project);
   if (progress_ != nullptr) progress_->startRun();
   const auto start = std::chrono::steady_clock::now();
 
   TerminalRunView view(project, stop_, progress_);
-  view.onLineEndsWarning([this](std::string_view file) { warnLineEnds(file); });
+  view.onLineEndsWarning([this](std::string_view file) { addWarning(file, std::string(kLfWarning)); });
   engine::Analyser analyser(view);
   analyser.setLineEnds(options_.lineEnds);
   bool bError = false;
   analyser.mAnalyse(bError);
 
+  ProjectReport& report = report_.projects.back();
   report.elapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   report.lines = view.lines();
   report.runTime = view.runTimeCaption();
   report.verdicts = std::move(view.verdicts());
   report.files = analyser.mnSourceFileCount();
   report.declarations = analyser.lastRun().declarations;
-  collectRunErrors(project, analyser.lastRun(), report);
-  report.status = exitStatusOf(analyser.lastRun(), bError, view.stopRequested());
+  const engine::RunSummary& summary = analyser.lastRun();
+  if (summary.projectMissing) addError(report, project, std::string(kFileMissing));
+  if (!summary.missingSourceFile.empty())
+    addError(report, summary.missingSourceFile, "Can't find file '" + summary.missingSourceFile + "'");
+  report.stopped = view.stopRequested();
+  report.status = exitStatusOf(summary, bError, report.stopped);
   finishReport(report);
 }
 
 void ProjectScanner::finishReport(ProjectReport& report) {
-  if (progress_ != nullptr) progress_->erase();
-  err_ << vb::cp1252ToUtf8(report.runTime) << '\n';
-  current_ = nullptr;
+  eraseProgress();
+  err_ << terminalSafeFrom1252(report.runTime) << '\n';
+  current_.reset();
 }
 
-void ProjectScanner::warnLineEnds(std::string_view file) {
-  if (progress_ != nullptr) progress_->erase();
-  const std::string message =
-      "has LF line ends and no CR LF, so it is read as one line; --line-ends any splits it at LF";
-  err_ << "scopster-scan: warning: " << vb::cp1252ToUtf8(file) << " " << message << '\n';
-  if (current_ != nullptr) current_->warnings.push_back({std::string(file), message});
+void ProjectScanner::addError(ProjectReport& report, const std::string& file, const std::string& message) {
+  printNotice("error", file, message);
+  report.errors.push_back({file, message});
+}
+
+void ProjectScanner::addWarning(std::string_view file, const std::string& message) {
+  printNotice("warning", file, message);
+  if (current_) report_.projects[*current_].warnings.push_back({std::string(file), message});
+}
+
+// "scopster-scan: error: FILE: MESSAGE"; the file only once when the message names it.
+void ProjectScanner::printNotice(std::string_view level, std::string_view file, std::string_view message) {
+  eraseProgress();
+  err_ << "scopster-scan: " << level << ": ";
+  if (!file.empty() && message.find(file) == std::string_view::npos) err_ << terminalSafeFrom1252(file) << ": ";
+  err_ << terminalSafeFrom1252(message) << '\n';
 }
 
 // A failure about a file also names the file on the terminal, which the box
 // itself does not.
 void ProjectScanner::noteBox(const diagnostics::ShownBox& box) {
-  if (progress_ != nullptr) progress_->erase();
+  eraseProgress();
   err_ << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
-  if (!failedFile_.empty()) err_ << "File: " << vb::cp1252ToUtf8(failedFile_) << "\n";
-  if (current_ != nullptr) current_->errors.push_back({failedFile_, boxMessage(box.prompt)});
+  if (!failedFile_.empty()) err_ << "File: " << terminalSafeFrom1252(failedFile_) << "\n";
+  if (current_) report_.projects[*current_].errors.push_back({failedFile_, boxMessage(box.prompt)});
   failedFile_.clear();
 }
 
+void ProjectScanner::eraseProgress() {
+  if (progress_ != nullptr) progress_->erase();
+}
+
 int combinedExitStatus(const ScanReport& report) {
+  if (report.interrupted) return exit_status::Interrupted;
   bool interrupted = false;
   bool reported = false;
   for (const ProjectReport& project : report.projects) {

@@ -4,7 +4,10 @@
 
 #include <atomic>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/progress_line.h"
 #include "cli/scan_options.h"
@@ -16,8 +19,8 @@ namespace cli {
 
 class ProjectScanner {
  public:
-  // Boxes and warnings are printed to err as they come. The error handler
-  // answers every box with Abort while the scanner lives.
+  // Boxes, errors and warnings are printed to err as they come. The error
+  // handler answers every box with Abort while the scanner lives.
   ProjectScanner(const ScanOptions& options, std::ostream& err, const std::atomic<bool>* stop,
                  ProgressLine* progress);
   ~ProjectScanner();
@@ -29,10 +32,17 @@ class ProjectScanner {
  private:
   void scanInput(const std::string& input);
   void scanGroup(const std::string& group);
+  void scanGroupProjects(const std::vector<std::string>& projects);
   void scanProject(const std::string& project);
+  void reportMissing(ProjectReport& report);
+  ProjectReport& startReport(const std::string& project);
+  void noteStopBefore(const std::string& input);
   void finishReport(ProjectReport& report);
-  void warnLineEnds(std::string_view file);
+  void addError(ProjectReport& report, const std::string& file, const std::string& message);
+  void addWarning(std::string_view file, const std::string& message);
+  void printNotice(std::string_view level, std::string_view file, std::string_view message);
   void noteBox(const diagnostics::ShownBox& box);
+  void eraseProgress();
   bool stopped() const { return stop_ != nullptr && stop_->load(); }
 
   const ScanOptions& options_;
@@ -43,7 +53,8 @@ class ProjectScanner {
   diagnostics::ErrorHandlerSetup previousSetup_;
   std::string failedFile_;  // the file of the failure about to be shown, if any
   ScanReport report_;
-  ProjectReport* current_ = nullptr;  // receives the errors and warnings
+  // Receives the errors and warnings; an index, as the list grows meanwhile.
+  std::optional<std::size_t> current_;
 };
 
 int combinedExitStatus(const ScanReport& report);

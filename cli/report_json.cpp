@@ -2,19 +2,22 @@
 #include <string>
 
 #include "cli/json_text.h"
+#include "cli/report_path.h"
 #include "cli/reports.h"
 
 namespace cli {
 
 namespace {
 struct Totals {
-  std::int64_t files = 0, declarations = 0, reported = 0, errors = 0, warnings = 0;
+  std::int64_t projects = 0, files = 0, declarations = 0, reported = 0, errors = 0, warnings = 0;
   double elapsedSeconds = 0;
 };
 
 Totals totalsOf(const ScanReport& report) {
   Totals totals;
   for (const ProjectReport& project : report.projects) {
+    // A project the stop came before has no list: it was never run.
+    if (!project.isGroup && !project.lines.empty()) ++totals.projects;
     totals.files += project.files;
     totals.declarations += project.declarations;
     totals.reported += static_cast<std::int64_t>(project.verdicts.size());
@@ -43,9 +46,15 @@ void writeArray(std::ostream& out, const ScanReport& report, Items ProjectReport
 void writeVerdict(std::ostream& out, const ProjectReport& project, const VerdictRecord& verdict) {
   out << "{\"verdict\": \"" << verdictText(verdict) << "\", \"project\": " << jsonStringFrom1252(project.project)
       << ", \"file\": " << jsonStringFrom1252(verdict.sourceFile)
-      << ", \"openedFile\": " << jsonString(verdict.openedFile.string()) << ", \"line\": " << verdict.line
-      << ", \"name\": " << jsonStringFrom1252(verdict.name)
-      << ", \"declaration\": " << jsonStringFrom1252(verdict.declaration) << '}';
+      << ", \"openedFile\": " << jsonString(utf8Path(verdict.openedFile)) << ", \"line\": " << verdict.line
+      << ", \"name\": " << jsonStringFrom1252(verdict.names.empty() ? std::string() : verdict.names.front())
+      << ", \"names\": [";
+  const char* separator = "";
+  for (const std::string& name : verdict.names) {
+    out << separator << jsonStringFrom1252(name);
+    separator = ", ";
+  }
+  out << "], \"declaration\": " << jsonStringFrom1252(verdict.declaration) << '}';
 }
 
 void writeNotice(std::ostream& out, const ProjectReport& project, const Notice& notice) {
@@ -55,10 +64,11 @@ void writeNotice(std::ostream& out, const ProjectReport& project, const Notice& 
 
 void writeSummary(std::ostream& out, const ScanReport& report) {
   const Totals totals = totalsOf(report);
-  out << "{\"projects\": " << report.projects.size() << ", \"files\": " << totals.files
+  out << "{\"projects\": " << totals.projects << ", \"files\": " << totals.files
       << ", \"declarations\": " << totals.declarations << ", \"reported\": " << totals.reported
       << ", \"elapsedSeconds\": " << jsonSeconds(totals.elapsedSeconds) << ", \"errors\": " << totals.errors
-      << ", \"warnings\": " << totals.warnings << ", \"exitStatus\": " << report.status << '}';
+      << ", \"warnings\": " << totals.warnings << ", \"interrupted\": " << (report.interrupted ? "true" : "false")
+      << ", \"exitStatus\": " << report.status << '}';
 }
 }  // namespace
 

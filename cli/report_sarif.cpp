@@ -3,11 +3,11 @@
 #include <system_error>
 
 #include "cli/json_text.h"
+#include "cli/report_path.h"
 #include "cli/reports.h"
 #include "cli/scan_command.h"
 #include "platform/application_info.h"
 #include "runtime/codepage.h"
-#include "utilities/vb_path.h"
 
 namespace cli {
 
@@ -27,7 +27,10 @@ constexpr std::string_view kRules =
     R"("fullDescription": {"text": "The declared name occurs in no other form or module of the project, so the declaration could be Private."}, )"
     R"("defaultConfiguration": {"level": "note"}}])";
 
+// A listed "C:\x" is absolute on Windows and names no file here on Linux;
+// made absolute here it would seem to lie in the current folder.
 fs::path absoluteNormal(const fs::path& path) {
+  if (hasDriveLetter(utf8Path(path))) return path;
   std::error_code error;
   const fs::path absolute = fs::absolute(path, error);
   return (error ? path : absolute).lexically_normal();
@@ -39,14 +42,27 @@ std::string artifactLocation(const fs::path& file, const fs::path& root) {
   const fs::path relative = absolute.lexically_relative(root);
   if (relative.empty() || *relative.begin() == "..")
     return "{\"uri\": " + jsonString(fileUri(absolute)) + "}";
-  return "{\"uri\": " + jsonString(uriPath(relative.generic_string())) + ", \"uriBaseId\": \"" +
+  return "{\"uri\": " + jsonString(uriPath(utf8GenericPath(relative))) + ", \"uriBaseId\": \"" +
          std::string(kRootId) + "\"}";
 }
 
+// "'a'", "'a' and 'b'", "'a', 'b' and 'c'"; the declaration when it gave no name.
+std::string quotedNames(const VerdictRecord& verdict) {
+  if (verdict.names.empty()) return "'" + vb::cp1252ToUtf8(verdict.declaration) + "'";
+  std::string text;
+  for (std::size_t i = 0; i < verdict.names.size(); ++i) {
+    if (i > 0) text += i + 1 == verdict.names.size() ? " and " : ", ";
+    text += "'" + vb::cp1252ToUtf8(verdict.names[i]) + "'";
+  }
+  return text;
+}
+
 std::string resultMessage(const VerdictRecord& verdict) {
-  const std::string name = vb::cp1252ToUtf8(verdict.name.empty() ? verdict.declaration : verdict.name);
-  return verdict.usedInOwnFile ? "'" + name + "' is declared Public but used only in its own file; it could be Private."
-                               : "'" + name + "' is declared Public but used nowhere.";
+  const bool several = verdict.names.size() > 1;
+  const std::string names = quotedNames(verdict);
+  if (!verdict.usedInOwnFile) return names + (several ? " are" : " is") + " declared Public but used nowhere.";
+  return names + (several ? " are declared Public but used only in their own file; they could be Private."
+                          : " is declared Public but used only in its own file; it could be Private.");
 }
 
 void writeResult(std::ostream& out, const VerdictRecord& verdict, const fs::path& root) {
@@ -65,14 +81,19 @@ void writeNotification(std::ostream& out, std::string_view level, const Notice& 
   out << "{\"level\": \"" << level << "\", \"message\": {\"text\": " << jsonStringFrom1252(notice.message) << '}';
   if (!notice.file.empty())
     out << ", \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
-        << artifactLocation(utilities::nativePath(notice.file), root) << "}}]";
+        << artifactLocation(reportPath(notice.file), root) << "}}]";
   out << '}';
 }
 
 void writeInvocation(std::ostream& out, const ProjectReport& project, const fs::path& root) {
-  out << "\"invocations\": [{\"executionSuccessful\": "
-      << (project.status == exit_status::Failed ? "false" : "true") << ", \"toolExecutionNotifications\": [";
+  const bool successful = project.status != exit_status::Failed && !project.stopped;
+  out << "\"invocations\": [{\"executionSuccessful\": " << (successful ? "true" : "false")
+      << ", \"toolExecutionNotifications\": [";
   const char* separator = "";
+  if (project.stopped) {
+    writeNotification(out, "error", {"", "The run was stopped before it ended; its results are incomplete."}, root);
+    separator = ", ";
+  }
   for (const Notice& error : project.errors) {
     out << separator;
     writeNotification(out, "error", error, root);

@@ -1,6 +1,8 @@
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "cli/report_path.h"
 #include "cli/reports.h"
 #include "runtime/codepage.h"
 
@@ -23,14 +25,21 @@ std::string tsvField(std::string_view text) {
   }
   return field;
 }
+
+// "a, b": a name never holds a comma, so the list splits back at ", ".
+std::string namesField(const std::vector<std::string>& names) {
+  std::string field;
+  for (const std::string& name : names) field += (field.empty() ? "" : ", ") + tsvField(name);
+  return field;
+}
 }  // namespace
 
 void writeTsvReport(const ScanReport& report, std::ostream& out) {
   out << "verdict\tfile\tline\tname\tdeclaration\n";
   for (const ProjectReport& project : report.projects) {
     for (const VerdictRecord& verdict : project.verdicts) {
-      out << verdictText(verdict) << '\t' << tsvField(verdict.openedFile.string()) << '\t' << verdict.line << '\t'
-          << vb::cp1252ToUtf8(tsvField(verdict.name)) << '\t' << vb::cp1252ToUtf8(tsvField(verdict.declaration))
+      out << verdictText(verdict) << '\t' << tsvField(utf8Path(verdict.openedFile)) << '\t' << verdict.line << '\t'
+          << vb::cp1252ToUtf8(namesField(verdict.names)) << '\t' << vb::cp1252ToUtf8(tsvField(verdict.declaration))
           << '\n';
     }
   }

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <sstream>
 
 #include "cli/project_scanner.h"
 #include "cli/reports.h"
 #include "cli/scan_options.h"
+#include "cli/terminal_text.h"
 #include "platform/application_info.h"
 
 namespace cli {
@@ -27,7 +29,9 @@ constexpr const char* kUsage =
     "Options:\n"
     "  --format FORMAT     text (default): the result list, as the window shows it;\n"
     "                      tsv: a header, then verdict, file, line, name and\n"
-    "                      declaration, one verdict a line;\n"
+    "                      declaration, one verdict a line; a line declaring\n"
+    "                      several names (Public a, b As Long) lists them all\n"
+    "                      in its name field, separated by \", \";\n"
     "                      json: one document with the verdicts, errors,\n"
     "                      warnings and a summary;\n"
     "                      sarif: a SARIF 2.1.0 log for code-scanning pages\n"
@@ -38,19 +42,22 @@ constexpr const char* kUsage =
     "  -h, --help          show this help and exit\n"
     "  --version           show the version and exit\n"
     "\n"
-    "Errors and warnings go to standard error. Every error is answered with\n"
-    "Abort once its message is printed; the error log Scopster.log records it.\n"
+    "Errors and warnings go to standard error in every format; json and sarif\n"
+    "carry them as well. Control characters reach a terminal as '?'. A project\n"
+    "group names projects only, each run once however its path is spelt. Every\n"
+    "error is answered with Abort once its message is printed; the error log\n"
+    "Scopster.log records it.\n"
     "On a terminal, a run that takes longer than half a second shows its\n"
     "progress on standard error.\n"
     "\n"
     "Exit status:\n"
     "  0    every run ended and reported nothing\n"
     "  1    every run ended and some reported declarations\n"
-    "  2    a run ended on a missing file or a failure, or the results could\n"
-    "       not be written\n"
+    "  2    a run ended on a missing file or a failure, a group named a group,\n"
+    "       or the results could not be written\n"
     "  64   usage error\n"
-    "  130  interrupted (Ctrl+C stops the run and prints what it found; a\n"
-    "       second Ctrl+C ends the program at once)\n";
+    "  130  interrupted (Ctrl+C or SIGTERM stops the run and prints what it\n"
+    "       found; a second one ends the program at once)\n";
 
 // Flushes out; false, with the reason on err, when what was written to it did
 // not all arrive: results that never arrived must not read as a finished run.
@@ -73,7 +80,7 @@ std::string programVersion() {
 }
 
 int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const std::atomic<bool>* stop, ProgressSettings progressSettings) {
+                   const std::atomic<bool>* stop, ProgressSettings progressSettings, bool outIsTerminal) {
   std::string problem;
   const std::optional<ScanOptions> options = parseScanOptions(arguments, problem);
   if (!options) {
@@ -90,14 +97,21 @@ int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out,
     return flushed(out, err) ? exit_status::NothingReported : exit_status::Failed;
   }
 
-  ProgressLine progress(err, progressSettings.enabled, progressSettings.delay);
+  const bool progressShown = progressSettings.enabled;
+  ProgressLine progress(err, std::move(progressSettings));
   ScanReport report;
   {
-    ProjectScanner scanner(*options, err, stop, progressSettings.enabled ? &progress : nullptr);
+    ProjectScanner scanner(*options, err, stop, progressShown ? &progress : nullptr);
     report = scanner.run();
   }
   errno = 0;
-  writeReport(options->format, report, out);
+  if (outIsTerminal) {
+    std::ostringstream text;
+    writeReport(options->format, report, text);
+    out << terminalSafe(text.str(), true);
+  } else {
+    writeReport(options->format, report, out);
+  }
   if (!flushed(out, err)) return exit_status::Failed;
   return report.status;
 }

@@ -2,10 +2,11 @@
 // scopster-scan: the analysis run from a terminal, for people and for CI.
 
 #include <atomic>
-#include <chrono>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "cli/progress_line.h"
 
 namespace cli {
 
@@ -17,16 +18,12 @@ inline constexpr int Usage = 64;
 inline constexpr int Interrupted = 130;
 }  // namespace exit_status
 
-// The progress line on standard error: only where err is a terminal.
-struct ProgressSettings {
-  bool enabled = false;
-  std::chrono::milliseconds delay{500};
-};
-
 // Runs the command with its arguments (without the program name); the report
-// goes to out; boxes, warnings, progress and run-time labels to err.
+// goes to out; boxes, errors, warnings, progress and run-time labels to err.
+// On a terminal (outIsTerminal) the report shows control bytes as '?'.
 int runScanCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const std::atomic<bool>* stop = nullptr, ProgressSettings progress = {});
+                   const std::atomic<bool>* stop = nullptr, ProgressSettings progress = {},
+                   bool outIsTerminal = false);
 
 // "0.916": major, ".", minor with at least three digits.
 std::string programVersion();

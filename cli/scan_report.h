@@ -15,7 +15,7 @@ struct VerdictRecord {
   std::filesystem::path openedFile;
   std::int32_t line = 0;
   std::string declaration;
-  std::string name;
+  std::vector<std::string> names;  // every name the line declares, in order
   bool usedInOwnFile = false;  // "Private"; otherwise "Unused"
 };
 
@@ -37,11 +37,15 @@ struct ProjectReport {
   std::int32_t declarations = 0;
   double elapsedSeconds = 0;
   int status = 0;  // the exit status this project alone would give
+  // The group's own errors and warnings; its projects report for themselves.
+  bool isGroup = false;
+  bool stopped = false;  // stopped during the run, or before it began
 };
 
 struct ScanReport {
   std::vector<ProjectReport> projects;
   int status = 0;
+  bool interrupted = false;
 };
 
 inline const char* verdictText(const VerdictRecord& verdict) {

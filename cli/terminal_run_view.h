@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/progress_line.h"
+#include "cli/report_path.h"
 #include "cli/scan_report.h"
 #include "engine/run_view.h"
 
@@ -40,8 +41,10 @@ class TerminalRunView : public engine::RunView {
   bool stopRequested() const override { return stop_ != nullptr && stop_->load(); }
 
   void reportVerdict(const engine::Verdict& verdict) override {
-    verdicts_.push_back({std::string(verdict.sourceFile), verdict.openedFile, verdict.line,
-                         std::string(verdict.declaration), verdict.names.empty() ? std::string() : verdict.names.front(), verdict.usedInOwnFile});
+    const std::filesystem::path opened =
+        namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
+    verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
+                         verdict.names, verdict.usedInOwnFile});
   }
   void warnLineEnds(std::string_view file) override {
     if (onLineEndsWarning_) onLineEndsWarning_(file);

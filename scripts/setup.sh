@@ -23,6 +23,7 @@ scopster_packages=(
   mingw-w64      # the Windows cross-build (scripts/windows-stage.sh)
   googletest     # GoogleTest sources, built for Windows in that stage
   wine wine64    # runs the Windows tests and scopster-scan.exe
+  bsdutils       # script: the console test under Wine needs a terminal
 )
 
 scopster_package_installed() {

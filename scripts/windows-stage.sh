@@ -44,6 +44,17 @@ ctest --test-dir "$folder" --output-on-failure >>"$wine_log" 2>&1 || {
 }
 grep -E 'tests passed' "$wine_log" | tail -1
 
+# ctest's pipes give a program no console; under a terminal Wine makes one,
+# so the console test of scopster-scan runs there, and must not skip.
+echo "-- scopster-scan's console settings under a terminal"
+console_result=$folder/console-test.xml  # relative: under Wine an absolute Unix path wrote nothing
+rm -f "$console_result"
+script -qec "wine $folder/bin/cli_tests.exe --gtest_filter='ConsoleSessionTest.*' --gtest_output=xml:$console_result" \
+  /dev/null >>"$wine_log" 2>&1 || fail "the console test failed"
+grep -q 'result="completed"' "$console_result" 2>/dev/null && ! grep -q 'result="skipped"' "$console_result" ||
+  fail "the console test did not run: Wine made no console under script(1)"
+echo "   the console test ran in a console of its own"
+
 # Runs one scanner from the repository folder; its output goes to $2.out and
 # its exit status to $2.status.
 scan() {

@@ -21,6 +21,7 @@ using cli_test::Result;
 using cli_test::scan;
 
 using cli_test::ScanProcess;
+using cli_test::Stderr;
 using cli_test::Stdout;
 
 // A project whose result list (about 200 KB) is far more than a pipe holds.
@@ -50,7 +51,7 @@ TEST(HostileRunTest, ResultsThatCannotBeWrittenAreAFailure) {
   }
 
   for (const Stdout broken : {Stdout::DevFull, Stdout::Closed}) {
-    ScanProcess process(project, broken);
+    ScanProcess process({project}, broken);
     EXPECT_EQ(process.wait(120), cli::exit_status::Failed);
     EXPECT_NE(process.err().find("the results could not be written"), std::string::npos) << process.err();
   }
@@ -58,11 +59,32 @@ TEST(HostileRunTest, ResultsThatCannotBeWrittenAreAFailure) {
 
 TEST(HostileRunTest, SecondCtrlCEndsTheProgramAtOnce) {
   test_support::TempDir dir;
-  ScanProcess process(projectWithLongResults(dir), Stdout::Pipe);
+  ScanProcess process({projectWithLongResults(dir)}, Stdout::Pipe);
   // Once output arrives the handler is in place; the program then blocks on
   // the full pipe, where no stop check can see the first Ctrl+C.
   ASSERT_FALSE(process.readOut(100).empty());
   EXPECT_EQ(process.waitInterrupting(60, 50), cli::exit_status::Interrupted);
+}
+
+// The warnings about 1,500 LF-only modules fill a stderr pipe early in the
+// run, which then waits there: a SIGTERM sent meanwhile lands in the run.
+TEST(HostileRunTest, SigtermStopsTheRunAndKeepsItsResults) {
+  test_support::TempDir dir;
+  std::string entries;
+  for (int i = 0; i < 1500; ++i) {
+    const std::string module = "m" + std::to_string(i) + ".bas";
+    dir.write(module, "Public Sub A" + std::to_string(i) + "()\nEnd Sub\n");
+    entries += "Module=m; " + module + "\r\n";
+  }
+  const std::string project = dir.write("P.vbp", entries).string();
+  ScanProcess process({project}, Stdout::Pipe, Stderr::Pipe);
+  // Output means the handlers are in place.
+  ASSERT_FALSE(process.readErr(1).empty());
+  process.terminate();
+  const std::string err = process.readErr(1 << 24);
+  EXPECT_EQ(process.wait(60), cli::exit_status::Interrupted) << err;
+  EXPECT_EQ(process.readOut(1 << 20).rfind(project + "\n", 0), 0u);
+  EXPECT_NE(err.find("stopped"), std::string::npos) << err;
 }
 
 TEST(HostileRunTest, WildcardsInPathsAreBadFileNames) {

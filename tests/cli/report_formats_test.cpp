@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "cli/scan_command.h"
+#include "tests/cli/parsed_json.h"
 #include "tests/cli/scan_result.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 using cli_test::Result;
+using cli_test::parsedJson;
 using cli_test::scan;
 
 namespace fs = std::filesystem;
@@ -37,13 +39,6 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     fields.push_back(line.substr(start, tab - start));
   fields.push_back(line.substr(start));
   return fields;
-}
-
-QJsonObject parsedJson(const std::string& text) {
-  QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text;
-  return document.object();
 }
 
 // verdict, line and name of each TSV row, for comparing runs on copies.
@@ -193,7 +188,7 @@ TEST(ReportFormatsTest, ProgressLineOnlyOnATerminalAndErasedAtTheEnd) {
   const std::string project = (sampleFolder() / "Sample.vbp").string();
   const Result quiet = scan({"--format", "tsv", project});
   EXPECT_EQ(quiet.err.find('\x1b'), std::string::npos);
-  const Result shown = scan({"--format", "tsv", project}, {true, std::chrono::milliseconds(0)});
+  const Result shown = scan({"--format", "tsv", project}, cli_test::terminalProgress());
   const std::size_t drawn = shown.err.find("frmMain.frm");
   ASSERT_NE(drawn, std::string::npos) << shown.err;
   EXPECT_NE(shown.err.rfind("\r\x1b[K", drawn), std::string::npos) << shown.err;

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -23,11 +24,16 @@ void check(int result, const char* what) {
 }
 }  // namespace
 
-ScanProcess::ScanProcess(const std::string& project, Stdout out) {
-  std::string errTemplate = (std::filesystem::temp_directory_path() / "scan-err-XXXXXX").string();
-  const int errFd = ::mkstemp(errTemplate.data());
-  if (errFd < 0) throw std::runtime_error("mkstemp");
-  errFile_ = errTemplate;
+ScanProcess::ScanProcess(const std::vector<std::string>& arguments, Stdout out, Stderr err) {
+  int errFds[2] = {-1, -1};
+  if (err == Stderr::Pipe) {
+    check(::pipe2(errFds, O_CLOEXEC), "pipe");
+  } else {
+    std::string errTemplate = (std::filesystem::temp_directory_path() / "scan-err-XXXXXX").string();
+    errFds[1] = ::mkstemp(errTemplate.data());
+    if (errFds[1] < 0) throw std::runtime_error("mkstemp");
+    errFile_ = errTemplate;
+  }
   posix_spawn_file_actions_t actions;
   check(posix_spawn_file_actions_init(&actions), "file actions");
   int pipeFds[2] = {-1, -1};
@@ -39,12 +45,15 @@ ScanProcess::ScanProcess(const std::string& project, Stdout out) {
   } else {
     posix_spawn_file_actions_addclose(&actions, 1);
   }
-  posix_spawn_file_actions_adddup2(&actions, errFd, 2);
+  posix_spawn_file_actions_adddup2(&actions, errFds[1], 2);
   const std::string program = SCOPSTER_SCAN_PROGRAM;
-  char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(project.c_str()), nullptr};
-  const int spawned = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const int spawned = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  ::close(errFd);
+  ::close(errFds[1]);
+  errFd_ = errFds[0];
   if (pipeFds[1] >= 0) ::close(pipeFds[1]);
   outFd_ = pipeFds[0];
   check(spawned, "posix_spawn");
@@ -56,22 +65,31 @@ ScanProcess::~ScanProcess() {
     ::waitpid(pid_, nullptr, 0);
   }
   if (outFd_ >= 0) ::close(outFd_);
-  ::unlink(errFile_.c_str());
+  if (errFd_ >= 0) ::close(errFd_);
+  if (!errFile_.empty()) ::unlink(errFile_.c_str());
 }
 
-std::string ScanProcess::readOut(std::size_t count) {
+namespace {
+std::string readFrom(int fd, std::size_t count) {
   std::string bytes(count, '\0');
   std::size_t got = 0;
   while (got < count) {
-    const ssize_t n = ::read(outFd_, bytes.data() + got, count - got);
+    const ssize_t n = ::read(fd, bytes.data() + got, count - got);
     if (n <= 0) break;
     got += static_cast<std::size_t>(n);
   }
   bytes.resize(got);
   return bytes;
 }
+}  // namespace
+
+std::string ScanProcess::readOut(std::size_t count) { return readFrom(outFd_, count); }
+
+std::string ScanProcess::readErr(std::size_t count) { return readFrom(errFd_, count); }
 
 void ScanProcess::interrupt() const { ::kill(pid_, SIGINT); }
+
+void ScanProcess::terminate() const { ::kill(pid_, SIGTERM); }
 
 int ScanProcess::wait(int timeoutSeconds) { return waitInterrupting(timeoutSeconds, 0); }
 
