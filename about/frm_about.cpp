@@ -21,6 +21,7 @@
 #include "platform/application_info.h"
 #include "platform/qt/qt_text.h"
 #include "platform/settings_store.h"
+#include "utilities/general.h"
 #include "platform/system_information.h"
 #include "platform/system_services.h"
 #include "runtime/vb_error.h"
@@ -52,7 +53,6 @@ constexpr std::string_view kCounterKey = "nAboutQuillpostCount";
 constexpr std::string_view kSubscribed = "32766";
 constexpr std::int16_t kLastPromptClosing = 250;
 constexpr std::array<std::int16_t, 5> kPromptClosings{5, 11, 51, 101, 250};
-constexpr std::int32_t kLastShellFailure = 32;
 
 constexpr std::string_view kQuillpostQuestion =
     "Would you like to subscribe to Ombry's free Quillpost?\r\n\r\nIt's sent by email about once a month.";
@@ -210,12 +210,7 @@ void frmAbout::Form_Unload() {
 void frmAbout::lblWebSite_Click() {
   bool bError = false;
   diagnostics::ErrorTrap trap{kObjectName, "lblWebSite_Click", bError};
-  trap.step(1, [&] {
-    const std::int32_t shellResult = platform::openDocument(ApplicationInfo::kWebAddress);
-    if (shellResult <= kLastShellFailure)
-      throw vb::VbError::programDefined(
-          "ShellExecute", "Error " + std::to_string(shellResult) + " has occurred with ShellExecute");
-  });
+  trap.step(1, [&] { utilities::raiseOnShellFailure(platform::openDocument(ApplicationInfo::kWebAddress)); });
 }
 
 void frmAbout::lblEMail_Click() {

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "diagnostics/error_trap.h"
+#include "utilities/vb_path.h"
 
 namespace cli {
 
@@ -18,11 +19,6 @@ std::optional<std::string_view> projectEntry(std::string_view line) {
   for (const std::string_view key : {std::string_view("StartupProject="), std::string_view("Project=")})
     if (line.starts_with(key)) return line.substr(key.size());
   return std::nullopt;
-}
-
-std::string folderOf(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
 // Windows-1252 letters in lower case, as Windows compares file names.
@@ -52,7 +48,8 @@ std::vector<std::string_view> pathComponents(std::string_view path) {
 
 class GroupReader {
  public:
-  GroupReader(const std::string& groupPath, ProjectGroup& group) : folder_(folderOf(groupPath)), group_(group) {}
+  GroupReader(const std::string& groupPath, ProjectGroup& group)
+      : folder_(utilities::folderOf(groupPath)), group_(group) {}
 
   void add(std::string_view entry) {
     if (entry.empty()) return;

@@ -36,7 +36,10 @@ std::string boxMessage(const std::string& prompt) {
   const std::size_t split = prompt.find("\r\n\r\n");
   if (!prompt.starts_with(kSource) || split == std::string::npos) return prompt;
   const std::string location = prompt.substr(kSource.size(), split - kSource.size());
-  return prompt.substr(split + 4) + " (" + location + ")";
+  // The file has a field of its own in the reports.
+  std::string description = prompt.substr(split + 4);
+  description = description.substr(0, description.find("\r\nFile: "));
+  return description + " (" + location + ")";
 }
 
 int exitStatusOf(const engine::RunSummary& summary, bool bError, bool stopped) {
@@ -202,12 +205,10 @@ void ProjectScanner::printNotice(std::string_view level, std::string_view file, 
   err_ << terminalSafeFrom1252(message) << '\n';
 }
 
-// A failure about a file also names the file on the terminal, which the box
-// itself does not.
+// The box names the file of a failure about a file in its last line.
 void ProjectScanner::noteBox(const diagnostics::ShownBox& box) {
   eraseProgress();
   err_ << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
-  if (!failedFile_.empty()) err_ << "File: " << terminalSafeFrom1252(failedFile_) << "\n";
   if (current_) report_.projects[*current_].errors.push_back({failedFile_, boxMessage(box.prompt)});
   failedFile_.clear();
 }

@@ -9,17 +9,12 @@
 #include "runtime/vb_strings.h"
 #include "utilities/file_exists.h"
 #include "utilities/line_reader.h"
+#include "utilities/vb_path.h"
 
 namespace engine {
 
 namespace {
 constexpr std::size_t kMaxProjectLines = 32767;  // the line loop counts in 16 bits
-
-// The project folder: the path up to and including its last "\" or "/".
-std::string projectFolder(const std::string& projectPath) {
-  const std::size_t cut = projectPath.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : projectPath.substr(0, cut + 1);
-}
 
 bool isDeclaringEntry(std::string_view line) { return vb::Left(line, 4) == "Form" || vb::Left(line, 6) == "Module"; }
 
@@ -81,7 +76,7 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
         startsWithSubMain_ = false;
       }))
     return 0;
-  const std::string folder = projectFolder(project);
+  const std::string folder(utilities::folderOf(project));
   if (!trap.step(5, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1); })) return 0;
   for (std::int32_t i = 1; i <= lineCount; ++i) {
     std::string line(lines[static_cast<std::size_t>(i)]);
