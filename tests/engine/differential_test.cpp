@@ -111,6 +111,27 @@ const KnownCase kKnownCases[] = {
      {"Can't find file '<dir>gone.cls'"}},
 };
 
+// The plain reading's own grammar, so that agreement with the engine means something.
+TEST(DifferentialTest, PlainReadingDeclaresTheNamesOfAPublicLine) {
+  const std::pair<const char*, std::vector<std::string>> kLines[] = {
+      {"Public Static Function F(a, b) As Long", {"F"}},
+      {"public Property Let P(v)", {"P"}},
+      {"Public Declare PtrSafe Sub D Lib \"k\" ()", {"D"}},
+      {"Public Const A As String = \"x, y\", B = (1, 2), C = 3", {"A", "B", "C"}},
+      {"Public A$, B(1 To 9, 2) As Long, [C D], WithEvents E As X", {"A", "B", "C D", "E"}},
+      {"Public Enum E", {"E"}},
+      {"Public A As Long: Public B As Long: x = 1, y", {"A", "B"}},
+      {"Public Property X As Long", {}},
+      {"Public Sub 1A()", {}},
+      {"[Public] A As Long", {}},
+      {"Private A As Long", {}},
+  };
+  for (const auto& [line, names] : kLines) {
+    plain_reading::LineState state;
+    EXPECT_EQ(plain_reading::declaredNames(plain_reading::codeWords(line, state)), names) << line;
+  }
+}
+
 class KnownProjects : public testing::TestWithParam<KnownCase> {};
 
 TEST_P(KnownProjects, EngineAndPlainReadingGiveTheKnownVerdicts) {
@@ -168,7 +189,8 @@ class ProjectGenerator {
 
   // A pool name in a random letter case, Windows-1252 letters included.
   std::string name() {
-    static const char* const kNames[] = {"Alpha", "beta", "Count", "\xC9tat", "\x8A" "arm", "Obj", "Done", "cmdGo", "Main"};
+    static const char* const kNames[] = {"Alpha", "beta",  "Count", "\xC9tat", "\x8A" "arm",
+                                         "Obj",   "Done", "cmdGo", "Main"};
     std::string text = kNames[pick(std::size(kNames))];
     for (char& c : text) {
       const auto b = static_cast<unsigned char>(c);
@@ -242,8 +264,9 @@ class ProjectGenerator {
   }
 
   std::string form() {
-    std::string text = fill("VERSION 5.00\nBegin VB.Form frmA\n   Caption = \"Rem {n}\"\n   Begin VB.CommandButton {n}\n"
-                            "   End\n   Begin VB.Menu mnu{n}\n   End\nEnd\nAttribute VB_Name = \"frmA\"\n");
+    std::string text = fill("VERSION 5.00\nBegin VB.Form frmA\n   Caption = \"Rem {n}\"\n"
+                            "   Begin VB.CommandButton {n}\n   End\n   Begin VB.Menu mnu{n}\n   End\nEnd\n"
+                            "Attribute VB_Name = \"frmA\"\n");
     return text + code(true);
   }
 

@@ -42,11 +42,12 @@ bool same(std::string_view a, std::string_view b) {
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-// " _" at the end, trailing blanks aside; the line's start counts as a blank.
-bool endsInMark(std::string_view text) {
+// " _" at the end, trailing blanks aside. A statement may also go on from a
+// line that is "_" alone; a comment cannot (it holds at least its mark).
+bool endsInMark(std::string_view text, bool lineStartIsBlank = false) {
   std::size_t end = text.size();
   while (end > 0 && isBlank(text[end - 1])) --end;
-  return end > 0 && text[end - 1] == '_' && (end == 1 || isBlank(text[end - 2]));
+  return end > 0 && text[end - 1] == '_' && (end == 1 ? lineStartIsBlank : isBlank(text[end - 2]));
 }
 
 bool isKeyword(const Word& word, std::string_view keyword) {
@@ -162,6 +163,24 @@ Parsed parse(const std::vector<Word>& words) {
   return parseList(words, at, Kind::Variables);
 }
 
+bool isSeparator(const Word& word) { return word.kind == Word::Symbol && word.text == ":"; }
+
+// A line may hold several statements apart from ":"; it declares the names of
+// all its Public ones, and takes its kind from the first.
+Parsed parseLine(const std::vector<Word>& words) {
+  Parsed line;
+  auto from = words.begin();
+  while (from != words.end()) {
+    const auto to = std::find_if(from, words.end(), isSeparator);
+    const Parsed parsed = parse(std::vector<Word>(from, to));
+    if (line.names.empty()) line.kind = parsed.kind;
+    line.names.insert(line.names.end(), parsed.names.begin(), parsed.names.end());
+    line.withEvents.insert(line.withEvents.end(), parsed.withEvents.begin(), parsed.withEvents.end());
+    from = to == words.end() ? to : to + 1;
+  }
+  return line;
+}
+
 SourceFile readSource(std::string_view bytes, LineEnds ends) {
   SourceFile file;
   file.lines = splitLines(bytes, ends);
@@ -221,7 +240,7 @@ DeclaringFile readDeclarations(const SourceFile& source, bool form) {
     }
     for (std::size_t i = 0; i + 1 < words.size(); ++i)
       if (isKeyword(words[i], "WithEvents") && isName(words[i + 1])) file.eventSources.push_back(words[i + 1].text);
-    Parsed parsed = parse(words);
+    Parsed parsed = parseLine(words);
     if (parsed.names.empty()) continue;
     file.declarations.push_back({statement.first, statement.last, statement.last, std::move(parsed), {}});
     if (file.declarations.back().parsed.kind == Kind::Enum) openEnum = file.declarations.size() - 1;
@@ -324,14 +343,14 @@ Project readProject(const std::string& path, LineEnds ends) {
       listed = line.substr(std::min(semicolon == std::string::npos ? 1 : semicolon + 2, line.size()));
     } else {
       const std::size_t equals = line.find('=');
+      if (equals == std::string::npos) continue;
       const std::string key = line.substr(0, equals);
-      if (equals == std::string::npos ||
-          (key != "Class" && key != "UserControl" && key != "PropertyPage" && key != "UserDocument" && key != "Designer"))
-        continue;
+      static const char* const kSearched[] = {"Class", "UserControl", "PropertyPage", "UserDocument", "Designer"};
+      if (std::find(std::begin(kSearched), std::end(kSearched), key) == std::end(kSearched)) continue;
       listed = line.substr(equals + 1);
       if (const std::size_t semicolon = listed.find(';'); semicolon != std::string::npos)
         listed = listed.substr(semicolon + 1);
-      listed.erase(0, listed.find_first_not_of(' ') == std::string::npos ? listed.size() : listed.find_first_not_of(' '));
+      listed.erase(0, std::min(listed.find_first_not_of(' '), listed.size()));
     }
     entry.path = listed.find(':') != std::string::npos ? listed : folder + listed;
     project.entries.push_back(entry);
@@ -418,7 +437,7 @@ std::vector<Word> codeWords(std::string_view line, LineState& state) {
     at = end;
   }
   if (!words.empty() && words.back().kind == Word::Name && words.back().text == "_" && !words.back().bracketed &&
-      endsInMark(line)) {
+      endsInMark(line, true)) {
     words.pop_back();
     state.continued = true;
   }
@@ -431,7 +450,7 @@ std::vector<std::string> codeFiles(const std::string& project, LineEnds ends) {
   return paths;
 }
 
-std::vector<std::string> declaredNames(const std::vector<Word>& statement) { return parse(statement).names; }
+std::vector<std::string> declaredNames(const std::vector<Word>& statement) { return parseLine(statement).names; }
 
 std::vector<std::string> resultList(const std::string& path, LineEnds ends) {
   std::vector<std::string> list{path};
