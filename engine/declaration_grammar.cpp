@@ -49,10 +49,11 @@ std::optional<DeclarationSyntax> list(DeclarationKind kind, Cursor& cursor) {
   return syntax;
 }
 
-std::optional<DeclarationSyntax> procedure(Cursor& cursor) {
-  if (cursor.accept("Sub")) return single(DeclarationKind::Sub, cursor);
-  if (cursor.accept("Function")) return single(DeclarationKind::Function, cursor);
-  return std::nullopt;
+bool acceptProcedure(Cursor& cursor, DeclarationKind& kind) {
+  if (cursor.accept("Sub")) kind = DeclarationKind::Sub;
+  else if (cursor.accept("Function")) kind = DeclarationKind::Function;
+  else return false;
+  return true;
 }
 
 }  // namespace
@@ -65,8 +66,9 @@ bool isName(const Token& token) {
 std::optional<DeclarationSyntax> parseDeclaration(const std::vector<Token>& statement) {
   Cursor cursor{statement};
   if (!cursor.accept("Public")) return std::nullopt;
-  if (cursor.accept("Static")) return procedure(cursor);
-  if (auto found = procedure(cursor)) return found;
+  DeclarationKind kind = DeclarationKind::Sub;
+  if (cursor.accept("Static")) return acceptProcedure(cursor, kind) ? single(kind, cursor) : std::nullopt;
+  if (acceptProcedure(cursor, kind)) return single(kind, cursor);
   if (cursor.accept("Property")) {
     if (!cursor.accept("Get") && !cursor.accept("Let") && !cursor.accept("Set")) return std::nullopt;
     return single(DeclarationKind::Property, cursor);
@@ -81,6 +83,23 @@ std::optional<DeclarationSyntax> parseDeclaration(const std::vector<Token>& stat
   if (cursor.accept("Event")) return single(DeclarationKind::Event, cursor);
   if (cursor.accept("Const")) return list(DeclarationKind::Const, cursor);
   return list(DeclarationKind::Variables, cursor);
+}
+
+std::optional<DeclarationSyntax> parseDeclarations(const std::vector<Token>& line) {
+  std::optional<DeclarationSyntax> all;
+  std::vector<Token> statement;
+  for (std::size_t at = 0; at <= line.size(); ++at) {
+    if (at < line.size() && !line[at].isSymbol(':')) {
+      statement.push_back(line[at]);
+      continue;
+    }
+    if (std::optional<DeclarationSyntax> found = parseDeclaration(statement)) {
+      if (!all) all = std::move(found);
+      else all->names.insert(all->names.end(), found->names.begin(), found->names.end());
+    }
+    statement.clear();
+  }
+  return all;
 }
 
 std::string_view bodyEndWord(DeclarationKind kind) {

@@ -33,6 +33,11 @@ struct DeclarationSyntax {
 // begin with Public or declares no name.
 std::optional<DeclarationSyntax> parseDeclaration(const std::vector<Token>& statement);
 
+// A line's statements apart from ":": the names of all its Public ones, of
+// the kind of the first that declares any ("Public A: Public B" declares A
+// and B, "x = 1: Public A" declares A).
+std::optional<DeclarationSyntax> parseDeclarations(const std::vector<Token>& line);
+
 // The word after "End" that closes the declaration's body ("Sub" for a Sub),
 // empty for a declaration without a body.
 std::string_view bodyEndWord(DeclarationKind kind);

@@ -29,8 +29,7 @@ class DeclarationReader {
     if (tokens.front().is("End") && tokens.size() > 1) endStatement(tokens[1], first);
     else if (openEnum_ != kNone && isName(tokens.front())) file_.declarations[openEnum_].enumMembers.push_back(tokens.front().text);
     noteWithEvents(tokens);
-    if (!tokens.front().is("Public")) return;
-    std::optional<DeclarationSyntax> syntax = parseDeclaration(tokens);
+    std::optional<DeclarationSyntax> syntax = parseDeclarations(tokens);
     if (!syntax) return;
     const bool isEnum = syntax->kind == DeclarationKind::Enum;
     file_.declarations.push_back(PublicDeclaration{firstLine, first, last, last, std::move(*syntax), {}});
@@ -40,7 +39,7 @@ class DeclarationReader {
   // Whether a line that begins a statement can matter here; the others need
   // no tokens, only their line end.
   bool needsTokens(std::string_view line) const {
-    if (inDesigner_ || openEnum_ != kNone) return true;
+    if (inDesigner_ || openEnum_ != kNone || line.find(':') != std::string_view::npos) return true;
     std::size_t at = 0;
     while (at < line.size() && detail::isBlank(static_cast<unsigned char>(line[at]))) ++at;
     // Most lines are ruled out by their first letter.

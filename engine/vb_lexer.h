@@ -51,7 +51,10 @@ struct Token {
   TokenKind kind = TokenKind::Symbol;
   std::string_view text;
   bool bracketed = false;  // a [name], which may hold any text
-  bool is(std::string_view keyword) const { return kind == TokenKind::Name && sameName(text, keyword); }
+  // A keyword is never bracketed: [Sub] is a name.
+  bool is(std::string_view keyword) const {
+    return kind == TokenKind::Name && !bracketed && sameName(text, keyword);
+  }
   bool isSymbol(char symbol) const { return kind == TokenKind::Symbol && text.size() == 1 && text[0] == symbol; }
 };
 
@@ -144,10 +147,11 @@ void lexLine(std::string_view line, LexState& state, OnToken&& onToken) {
       statementStart = false;
       continue;
     }
-    const bool separator = byte == ':' && (at + 1 == line.size() || line[at + 1] != '=');
-    deliver(Token{TokenKind::Symbol, line.substr(at, 1)});
-    ++at;
-    statementStart = separator;
+    // ":=" names an argument; a lone ":" separates statements.
+    const bool assignment = byte == ':' && at + 1 < line.size() && line[at + 1] == '=';
+    deliver(Token{TokenKind::Symbol, line.substr(at, assignment ? 2 : 1)});
+    at += assignment ? 2 : 1;
+    statementStart = byte == ':' && !assignment;
   }
   if (heldMark) state.statementGoesOn = !state.commentGoesOn;
 }

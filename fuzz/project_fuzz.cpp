@@ -47,40 +47,6 @@ std::vector<std::string> engineList(const std::string& project, utilities::LineE
   return run.view.list;
 }
 
-bool isWord(const plain_reading::Word& word, std::string_view keyword) {
-  return word.kind == plain_reading::Word::Name && utilities::equalsIgnoreCaseCp1252(word.text, keyword);
-}
-
-// Three ways the engine is known to depart from the plain reading, reported
-// and left out here so that the search goes on to other differences: it takes
-// a [bracketed] keyword for the keyword ("[Public] X As Long" declares X); it
-// reads a line as one statement, ":" or not ("Public A: Public B" declares A
-// alone, "x = 1: Public A" nothing); and "Public Sub , X" falls back to a
-// variable list that declares X. Each line is read on its own: close enough
-// for leaving inputs out.
-bool knownDeparture(std::string_view bytes) {
-  static const char* const kKeywords[] = {"Public", "Static", "Sub", "Function", "Property", "Get", "Let",
-                                          "Set", "Declare", "PtrSafe", "Enum", "Type", "Event", "Const",
-                                          "WithEvents", "End", "VERSION", "Begin", "Attribute"};
-  for (const std::string& line : plain_reading::splitLines(bytes, utilities::LineEnds::Any)) {
-    plain_reading::LineState state;
-    const std::vector<plain_reading::Word> words = plain_reading::codeWords(line, state);
-    bool hasPublic = false;
-    bool hasSeparator = false;
-    for (const plain_reading::Word& word : words) {
-      for (const char* keyword : kKeywords)
-        if (word.bracketed && isWord(word, keyword)) return true;
-      hasPublic = hasPublic || isWord(word, "Public");
-      hasSeparator = hasSeparator || (word.kind == plain_reading::Word::Symbol && word.text == ":");
-    }
-    if (hasPublic && hasSeparator) return true;
-    if (words.size() >= 2 && isWord(words[0], "Public") && (isWord(words[1], "Sub") || isWord(words[1], "Function")) &&
-        (words.size() == 2 || words[2].kind != plain_reading::Word::Name))
-      return true;
-  }
-  return false;
-}
-
 void printList(const char* title, const std::vector<std::string>& list) {
   std::fprintf(stderr, "%s\n", title);
   for (const std::string& line : list) std::fprintf(stderr, "  |%s|\n", line.c_str());
@@ -96,7 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }();
   (void)quiet;
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  if (knownDeparture(bytes)) return -1;
   const unsigned mode = bytes.empty() ? 0u : static_cast<unsigned char>(bytes.front());
   if (!bytes.empty()) bytes.remove_prefix(1);
   for (const char* name : kFiles) {

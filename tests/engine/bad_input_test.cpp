@@ -123,7 +123,8 @@ TEST(BadInputTest, UnreadableFileIsReportedAndEachAnswerIsHonoured) {
     outcome.go();
     EXPECT_EQ(outcome.bError, c.expectError) << c.entry;
     ASSERT_EQ(handler.boxCount(), c.answers.size()) << c.entry;
-    EXPECT_EQ(handler.prompt(0), "Source: frmScopster." + std::string(c.where) + "\r\n\r\nDevice I/O error");
+    EXPECT_EQ(handler.prompt(0), "Source: frmScopster." + std::string(c.where) + "\r\n\r\nDevice I/O error\r\nFile: " +
+                                     p.path(locked));
     EXPECT_NE(handler.log().find("DllError: 5  ErrNo: 57  Device I/O error"), std::string::npos);
     EXPECT_EQ(outcome.view.list.size(), c.expectError ? 1u : 5u) << c.entry;
   }
@@ -147,7 +148,7 @@ TEST(BadInputTest, FileSwappedForAPipeDuringTheRunIsAFailure) {
   outcome.go();
   EXPECT_TRUE(outcome.bError);
   ASSERT_EQ(handler.boxCount(), 1u);
-  EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbPublicInFile.3\r\n\r\nFile not found");
+  EXPECT_EQ(handler.prompt(0), "Source: frmScopster.mbPublicInFile.3\r\n\r\nFile not found\r\nFile: " + p.path("use.cls"));
   EXPECT_EQ(outcome.view.list.size(), 1u);
 }
 

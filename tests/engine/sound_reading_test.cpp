@@ -141,6 +141,10 @@ TEST(SoundReadingTest, EveryNameOfAListIsDeclaredWithoutBoundsOrSuffix) {
       {"Public Const A = \"x, y\", B = 2", "y = 1", "Unused"},
       {"Public Grid(1, 2) As Long, Last As Long", "x = Last", ""},
       {"Public [My Name] As Long", "x = [My Name]", ""},
+      {"Public A As Long: Public B As Long", "x = B", ""},
+      {"x = 1: Public A As Long", "y = A", ""},
+      {"x = 1: Public A As Long", "y = 1", "Unused"},
+      {"Call F(n:=1): Public A As Long", "y = 1", "Unused"},
   };
   expectVerdicts(std::begin(cases), std::end(cases));
 }
@@ -151,6 +155,9 @@ TEST(SoundReadingTest, LinesThatDeclareNoNameAreNotReported) {
       {"Public Sub", "x = 1", ""},
       {"Public Const", "x = 1", ""},
       {"Publicity = 1", "x = 1", ""},
+      {"[Public] X As Long", "x = 1", ""},
+      {"Public [Sub] X()", "x = 1", "Private"},  // a variable named Sub, used by "End Sub"
+      {"Public Sub , X", "x = 1", ""},
   };
   expectVerdicts(std::begin(cases), std::end(cases));
 }
