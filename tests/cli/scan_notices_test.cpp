@@ -48,12 +48,13 @@ TEST(ScanNoticesTest, AGroupsOwnWarningsAndErrorsAreCarried) {
   dir.write("a.bas", "Public Sub A()\r\nEnd Sub\r\n");
   dir.write("P.vbp", "Module=a; a.bas\r\n");
   const std::string lfGroup = dir.write("Lf.vbg", "VBGROUP 5.0\nProject=P.vbp\n").string();
-  const QJsonObject json = parsedJson(scan({"--format", "json", lfGroup}).out);
+  // Read as VB6 reads it, an LF-only group is one line naming no project.
+  const QJsonObject json = parsedJson(scan({"--format", "json", "--line-ends", "crlf", lfGroup}).out);
   const QJsonArray warnings = json["warnings"].toArray();
   ASSERT_EQ(warnings.size(), 2);
   EXPECT_TRUE(warnings[0]["message"].toString().startsWith("has LF line ends"));
   EXPECT_EQ(warnings[1]["message"].toString(), "names no project");
-  const QJsonObject sarif = parsedJson(scan({"--format", "sarif", lfGroup}).out);
+  const QJsonObject sarif = parsedJson(scan({"--format", "sarif", "--line-ends", "crlf", lfGroup}).out);
   EXPECT_EQ(sarifInvocation(sarif, 0)["toolExecutionNotifications"].toArray().size(), 2);
 
   const std::string nesting = dir.write("G.vbg", "VBGROUP 5.0\r\nProject=G.vbg\r\nProject=P.vbp\r\n").string();
