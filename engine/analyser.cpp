@@ -39,6 +39,7 @@ void Analyser::mAnalyse(bool& bError) {
   if (!trap.step(4, [&] {
         files_.clear();
         keys_.clear();
+        keyList_.clear();
         index_ = UsageIndex();
         mnSourceFileCount_ = mnGetSourceFiles(bError);
       }))

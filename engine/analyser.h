@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -99,13 +100,20 @@ class Analyser {
   std::vector<CodeFile> files_;
   std::vector<std::size_t> fileOfEntry_;  // by entry
   UsageIndex index_;
-  // Keys of each declaration's names, in the order of files_ and declarations.
-  struct NameKeys {
-    std::vector<std::uint32_t> whole;       // its names and enum members
-    std::vector<std::uint32_t> handlerOf;   // WithEvents NAME: NAME_Event
-    std::vector<std::uint32_t> handledBy;   // Event NAME: Source_NAME
+  // The keys of each declaration's names (with its enum members, and the
+  // handler forms of its events), as a range of keyList_: one flat list,
+  // since projects declare hundreds of thousands of names.
+  struct LearnedKey {
+    std::uint32_t key = 0;
+    UsageIndex::Match match = UsageIndex::Match::Whole;
   };
-  std::vector<std::vector<NameKeys>> keys_;
+  struct KeyRange {
+    std::uint32_t begin = 0;
+    std::uint32_t end = 0;
+  };
+  std::vector<LearnedKey> keyList_;
+  std::filesystem::path openedFile_;  // of the file being judged
+  std::vector<std::vector<KeyRange>> keys_;  // by file, by declaration
   std::vector<std::string> masSourceFiles_{std::string()};
   std::int16_t mnSourceFileCount_ = 0;
   std::int16_t mnSourceFile_ = 0;

@@ -94,22 +94,20 @@ void Analyser::learnNames() {
   keys_.assign(files_.size(), {});
   for (std::size_t f = 0; f < files_.size(); ++f) {
     const auto fileIndex = static_cast<std::uint32_t>(f);
+    const auto learn = [&](std::string_view name, UsageIndex::Match match) {
+      const std::uint32_t key = index_.add(name, match);
+      index_.watch(key, fileIndex);
+      keyList_.push_back(LearnedKey{key, match});
+    };
     for (const PublicDeclaration& declaration : files_[f].declarations.declarations) {
-      NameKeys keys;
-      const auto learn = [&](std::string_view name, UsageIndex::Match match, std::vector<std::uint32_t>& into) {
-        const std::uint32_t key = index_.add(name, match);
-        index_.watch(key, fileIndex);
-        into.push_back(key);
-      };
+      const auto begin = static_cast<std::uint32_t>(keyList_.size());
       for (const DeclaredName& name : declaration.syntax.names) {
-        learn(name.text, UsageIndex::Match::Whole, keys.whole);
-        if (name.withEvents) learn(name.text, UsageIndex::Match::HandlerOf, keys.handlerOf);
-        if (declaration.syntax.kind == DeclarationKind::Event)
-          learn(name.text, UsageIndex::Match::HandledBy, keys.handledBy);
+        learn(name.text, UsageIndex::Match::Whole);
+        if (name.withEvents) learn(name.text, UsageIndex::Match::HandlerOf);
+        if (declaration.syntax.kind == DeclarationKind::Event) learn(name.text, UsageIndex::Match::HandledBy);
       }
-      for (const std::string_view member : declaration.enumMembers)
-        learn(member, UsageIndex::Match::Whole, keys.whole);
-      keys_[f].push_back(std::move(keys));
+      for (const std::string_view member : declaration.enumMembers) learn(member, UsageIndex::Match::Whole);
+      keys_[f].push_back(KeyRange{begin, static_cast<std::uint32_t>(keyList_.size())});
     }
   }
 }
@@ -161,6 +159,7 @@ void Analyser::reportVerdicts(bool& bError) {
 void Analyser::reportFile(std::size_t f, bool& bError) {
   const CodeFile& file = files_[f];
   const std::string& path = entries_[file.entry].path;
+  openedFile_ = utilities::nativePath(path);
   const auto& declarations = file.declarations.declarations;
   for (std::size_t d = 0; d < declarations.size(); ++d) {
     const PublicDeclaration& declaration = declarations[d];
@@ -174,27 +173,31 @@ void Analyser::reportFile(std::size_t f, bool& bError) {
 
 bool Analyser::usedElsewhere(std::size_t f, std::size_t d) const {
   const PublicDeclaration& declaration = files_[f].declarations.declarations[d];
-  const NameKeys& keys = keys_[f][d];
   const auto file = static_cast<std::uint32_t>(f);
   if (startsWithSubMain_ && declaration.syntax.kind == DeclarationKind::Sub &&
       sameName(declaration.syntax.names.front().text, "Main"))
     return true;  // the run time calls it
-  for (const std::uint32_t key : keys.whole)
-    if (index_.usedOutside(key, file)) return true;
-  for (const std::uint32_t key : keys.handledBy)
-    if (index_.usedOutside(key, file)) return true;
+  const KeyRange range = keys_[f][d];
+  for (std::uint32_t k = range.begin; k < range.end; ++k) {
+    const LearnedKey& learned = keyList_[k];
+    // A WithEvents variable's handlers live in its own file.
+    if (learned.match != UsageIndex::Match::HandlerOf && index_.usedOutside(learned.key, file)) return true;
+  }
   return false;
 }
 
 bool Analyser::usedInOwnFile(std::size_t f, std::size_t d) const {
   const PublicDeclaration& declaration = files_[f].declarations.declarations[d];
-  const NameKeys& keys = keys_[f][d];
   const auto file = static_cast<std::uint32_t>(f);
   if (isEventHandler(f, declaration)) return true;
-  for (const std::uint32_t key : keys.whole)
-    if (index_.usedInFileOutside(key, file, declaration.line, declaration.bodyEnd)) return true;
-  for (const std::uint32_t key : keys.handlerOf)
-    if (index_.usedInFileOutside(key, file, declaration.line, declaration.lastLine)) return true;
+  const KeyRange range = keys_[f][d];
+  for (std::uint32_t k = range.begin; k < range.end; ++k) {
+    const LearnedKey& learned = keyList_[k];
+    // An event's handlers live in other files.
+    if (learned.match == UsageIndex::Match::HandledBy) continue;
+    const std::int32_t last = learned.match == UsageIndex::Match::Whole ? declaration.bodyEnd : declaration.lastLine;
+    if (index_.usedInFileOutside(learned.key, file, declaration.line, last)) return true;
+  }
   return false;
 }
 
@@ -228,7 +231,7 @@ void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& d
   Verdict verdict;
   verdict.project = project_;
   verdict.sourceFile = path;
-  verdict.openedFile = utilities::nativePath(path);
+  verdict.openedFile = openedFile_;
   verdict.line = declaration.line;
   verdict.declaration = declaration.text;
   for (const DeclaredName& name : declaration.syntax.names) verdict.names.emplace_back(name.text);

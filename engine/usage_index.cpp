@@ -12,12 +12,6 @@ constexpr std::uint64_t kBase = 0x100000001B3ULL;
 
 std::uint64_t byteValue(char byte) { return static_cast<std::uint64_t>(foldByte(static_cast<unsigned char>(byte))) + 1; }
 
-bool equalsFolded(std::string_view text, const std::string& folded) {
-  if (text.size() != folded.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (static_cast<char>(foldByte(static_cast<unsigned char>(text[i]))) != folded[i]) return false;
-  return true;
-}
 
 // Checked now and then while a file is scanned: about every megabyte.
 constexpr std::size_t kBytesPerCheck = 1 << 20;
@@ -29,21 +23,17 @@ std::uint64_t UsageIndex::mapKey(std::uint64_t hash, std::size_t length, Match m
 }
 
 std::uint32_t UsageIndex::add(std::string_view name, Match match) {
-  std::string folded(name.size(), '\0');
   std::uint64_t hash = 0;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    folded[i] = static_cast<char>(foldByte(static_cast<unsigned char>(name[i])));
-    hash = hash * kBase + byteValue(name[i]);
-  }
+  for (const char byte : name) hash = hash * kBase + byteValue(byte);
   const std::uint64_t slot = mapKey(hash, name.size(), match);
   filter_[(slot % kFilterBits) / 64] |= std::uint64_t{1} << (slot % 64);
   const auto [head, inserted] = byHash_.try_emplace(slot, static_cast<std::uint32_t>(keys_.size()));
   if (!inserted) {
     for (std::uint32_t id = head->second; id != UINT32_MAX; id = keys_[id].nextSameHash)
-      if (keys_[id].folded == folded) return id;
+      if (keys_[id].match == match && sameName(keys_[id].name, name)) return id;
   }
   Key key;
-  key.folded = std::move(folded);
+  key.name = name;
   key.match = match;
   if (!inserted) {
     key.nextSameHash = head->second;
@@ -55,7 +45,12 @@ std::uint32_t UsageIndex::add(std::string_view name, Match match) {
   return static_cast<std::uint32_t>(keys_.size() - 1);
 }
 
-void UsageIndex::watch(std::uint32_t key, std::uint32_t file) { spans_.try_emplace(spanKey(key, file)); }
+void UsageIndex::watch(std::uint32_t key, std::uint32_t file) {
+  Key& watched = keys_[key];
+  const auto index = static_cast<std::int32_t>(file);
+  if (watched.watchedFile == kNoFile || watched.watchedFile == index) watched.watchedFile = index;
+  else spans_.try_emplace(spanKey(key, file));
+}
 
 bool UsageIndex::scan(std::uint32_t file, std::string_view bytes, utilities::LineEnds ends,
                       const std::function<bool()>& goOn) {
@@ -106,7 +101,7 @@ void UsageIndex::lookUp(std::uint64_t hash, std::string_view text, Match match, 
   const auto head = byHash_.find(slot);
   if (head == byHash_.end()) return;
   for (std::uint32_t id = head->second; id != UINT32_MAX; id = keys_[id].nextSameHash)
-    if (keys_[id].match == match && equalsFolded(text, keys_[id].folded)) {
+    if (keys_[id].match == match && sameName(text, keys_[id].name)) {
       seen(id, line);
       return;
     }
@@ -128,8 +123,13 @@ void UsageIndex::endFile(std::uint32_t file) {
     Key& key = keys_[id];
     if (key.firstFile == kNoFile) key.firstFile = index;
     else if (key.firstFile != index && key.secondFile == kNoFile) key.secondFile = index;
-    const auto span = spans_.find(spanKey(id, file));
-    if (span != spans_.end()) span->second = LineSpan{key.firstLine, key.lastLine, true};
+    const LineSpan seenHere{key.firstLine, key.lastLine, true};
+    if (key.watchedFile == index) {
+      key.watchedSpan = seenHere;
+    } else if (!spans_.empty()) {
+      const auto span = spans_.find(spanKey(id, file));
+      if (span != spans_.end()) span->second = seenHere;
+    }
   }
   touched_.clear();
 }
@@ -140,11 +140,17 @@ bool UsageIndex::usedOutside(std::uint32_t key, std::uint32_t file) const {
   return (k.firstFile != kNoFile && k.firstFile != index) || k.secondFile != kNoFile;
 }
 
+const UsageIndex::LineSpan* UsageIndex::spanOf(std::uint32_t key, std::uint32_t file) const {
+  if (keys_[key].watchedFile == static_cast<std::int32_t>(file)) return &keys_[key].watchedSpan;
+  const auto span = spans_.find(spanKey(key, file));
+  return span == spans_.end() ? nullptr : &span->second;
+}
+
 bool UsageIndex::usedInFileOutside(std::uint32_t key, std::uint32_t file, std::int32_t first,
                                    std::int32_t last) const {
-  const auto span = spans_.find(spanKey(key, file));
-  if (span == spans_.end() || !span->second.seen) return false;
-  return span->second.first < first || span->second.last > last;
+  const LineSpan* span = spanOf(key, file);
+  if (span == nullptr || !span->seen) return false;
+  return span->first < first || span->last > last;
 }
 
 }  // namespace engine

@@ -24,7 +24,8 @@ class UsageIndex {
     HandledBy,  // an identifier Something_NAME: a handler of the event NAME
   };
 
-  // Learns a name; the same name and match give the same key.
+  // Learns a name, which must outlive the index (it is kept as a view); the
+  // same name in any case and the same match give the same key.
   std::uint32_t add(std::string_view name, Match match);
   // Keeps the first and last line at which key is used in file.
   void watch(std::uint32_t key, std::uint32_t file);
@@ -41,8 +42,13 @@ class UsageIndex {
 
  private:
   static constexpr std::int32_t kNoFile = -1;
+  struct LineSpan {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    bool seen = false;
+  };
   struct Key {
-    std::string folded;
+    std::string_view name;
     Match match = Match::Whole;
     std::uint32_t nextSameHash = UINT32_MAX;
     std::int32_t firstFile = kNoFile;
@@ -51,11 +57,10 @@ class UsageIndex {
     std::uint32_t scanStamp = 0;
     std::int32_t firstLine = 0;
     std::int32_t lastLine = 0;
-  };
-  struct LineSpan {
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-    bool seen = false;
+    // Nearly every name is declared in one file: its span there is kept
+    // here, and only further files go to spans_.
+    std::int32_t watchedFile = kNoFile;
+    LineSpan watchedSpan;
   };
 
   void identifier(std::string_view text, std::int32_t line);
@@ -75,6 +80,7 @@ class UsageIndex {
   std::vector<std::uint64_t> filter_ = std::vector<std::uint64_t>(kFilterBits / 64, 0);
   bool anyHandlerOf_ = false;
   bool anyHandledBy_ = false;
+  const LineSpan* spanOf(std::uint32_t key, std::uint32_t file) const;
   std::unordered_map<std::uint64_t, LineSpan> spans_;
   std::vector<std::uint32_t> touched_;
   std::uint32_t scanStamp_ = 0;

@@ -23,6 +23,8 @@ std::string readAll(const ReadOnlyFile& file) {
     used += got;
   }
   content.resize(used);
+  // Callers keep many small files: the 4 KB floor would outweigh them.
+  if (content.capacity() > 2 * used + 64) content.shrink_to_fit();
   return content;
 }
 }  // namespace
