@@ -24,6 +24,17 @@ std::string fileIdentity(const std::string& listed) {
   return identity;
 }
 
+// A drive letter names no file on a system without drives, wherever the
+// program was started.
+bool namesNoFileHere(const CodeEntry& entry) {
+#ifdef _WIN32
+  static_cast<void>(entry);
+  return false;
+#else
+  return entry.hasDrive;
+#endif
+}
+
 bool startsWithName(std::string_view text, std::string_view prefix) {
   return text.size() > prefix.size() && sameName(text.substr(0, prefix.size()), prefix);
 }
@@ -31,13 +42,7 @@ bool startsWithName(std::string_view text, std::string_view prefix) {
 
 bool Analyser::findMissingFile(bool& bError) {
   for (const CodeEntry& entry : entries_) {
-    bool exists = false;
-#ifndef _WIN32
-    // A drive letter names no file here, wherever the program was started.
-    if (!entry.hasDrive) exists = utilities::gbFileExists(entry.path, bError);
-#else
-    exists = utilities::gbFileExists(entry.path, bError);
-#endif
+    const bool exists = !namesNoFileHere(entry) && utilities::gbFileExists(entry.path, bError);
     if (bError) return true;
     if (exists) continue;
     view_.appendLine("Can't find file '" + entry.path + "'");
