@@ -177,7 +177,8 @@ void frmScopster::createControls() {
       RunControls{this, txtSource_, lstText_, chkAutoScroll_, lblRunTime_, lblProcessing_, lblSourceFile_, lblPublic_,
                   lblSearchFile_},
       stopRequested_, options_.yield);
-  analyser_ = std::make_unique<engine::Analyser>(*runView_, options_.yieldInterval);
+  presenter_ = std::make_unique<forms::ResultListPresenter>(*runView_);
+  analyser_ = std::make_unique<engine::Analyser>(*presenter_, options_.yieldInterval);
 }
 
 void frmScopster::createMenus() {
@@ -377,7 +378,11 @@ void frmScopster::cmdAnalyse_Click() {
     return;
   }
   if (!trap.step(3, [&] { cmdAnalyse_->setText(QStringLiteral("&Stop")); })) return;
-  if (!trap.step(4, [&] { analyser_->mAnalyse(bError); })) return;
+  if (!trap.step(4, [&] {
+        analyser_->setProject(runView_->sourceText());
+        analyser_->mAnalyse(bError);
+      }))
+    return;
   if (!trap.step(5, [&] {
         stopRequested_ = false;
         runView_->showListMoves();  // those made after the run's last yield

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <regex>
 
 #include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
@@ -48,21 +47,6 @@ class FrmScopsterRunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
-TEST_F(FrmScopsterRunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
-  const std::string path = unusedDeclarations(2);
-  analyse(path);
-  std::vector<std::string> expected{path};
-  for (const char* declaration : {"Public Unused0_ As Long", "Public Unused1_ As Long"})
-    expected.insert(expected.end(), {"    " + project.path("a.bas"), std::string(8, ' ') + declaration, "        Unused", ""});
-  EXPECT_EQ(listLines(), expected);
-  EXPECT_TRUE(std::regex_match(label("lblRunTime"), std::regex(R"(Run Time: \d\d:\d\d:\d\d  File: 2/2)")))
-      << label("lblRunTime");
-  EXPECT_FALSE(processingShown());
-  EXPECT_EQ(label("lblSourceFile") + label("lblPublic") + label("lblSearchFile"), "");
-  EXPECT_EQ(button().text(), "&Analyse");
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
 TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   const std::string path = unusedDeclarations(30);
   QString captionAtStop;
@@ -81,16 +65,6 @@ TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   button().click();
   EXPECT_EQ(list().count(), 1 + 30 * 4);
   EXPECT_FALSE(processingShown());
-}
-
-// Only the value 1 counts as ticked; a greyed box (2) does not.
-TEST_F(FrmScopsterRunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
-  const std::string path = unusedDeclarations(3);
-  for (const std::int16_t value : {0, 1, 2}) {
-    autoScroll().setValue(value);
-    analyse(path);
-    EXPECT_EQ(list().currentRow(), value == 1 ? list().count() - 3 : -1) << value;
-  }
 }
 
 // A selection move lays out the rows added since the last layout: done for
