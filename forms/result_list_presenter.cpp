@@ -54,6 +54,14 @@ void ResultListPresenter::verdict(const engine::Verdict& verdict) {
   view_.setListIndex(view_.listCount() - 3);
 }
 
+// Ticked during a run, AutoScroll catches up with the newest declaration.
+void ResultListPresenter::autoScrollClicked(bool runOn) {
+  if (view_.autoScrollValue() != 1 || !runOn) return;
+  // The list may have been emptied during the run; then nothing is selected.
+  const std::int32_t count = view_.listCount();
+  view_.setListIndex(count >= 2 ? count - 2 : -1);
+}
+
 void ResultListPresenter::clockTick(Elapsed elapsed) {
   if (!view_.stopRequested()) showRunTime(elapsed);
 }

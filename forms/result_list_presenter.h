@@ -31,6 +31,9 @@ class ResultListPresenter final : public engine::RunEvents {
   bool stopRequested() const override { return view_.stopRequested(); }
   void yield() override { view_.yield(); }
 
+  // A click on AutoScroll; runOn while a run is on, even one yielding now.
+  void autoScrollClicked(bool runOn);
+
  private:
   void showRunTime(Elapsed elapsed);
   void endRun(Elapsed elapsed);

@@ -397,10 +397,7 @@ void frmScopster::chkAutoScroll_Click() {
   bool bError = false;
   ErrorTrap trap{kFormName, "chkAutoScroll_Click", bError};
   trap.step(1, [&] {
-    if (chkAutoScroll_->value() != 1 || cmdAnalyse_->text() != QStringLiteral("&Stop")) return;
-    // The list may have been emptied during the run; then nothing is selected.
-    const std::int32_t count = runView_->listCount();
-    runView_->setListIndex(count >= 2 ? count - 2 : -1);
+    presenter_->autoScrollClicked(cmdAnalyse_->text() == QStringLiteral("&Stop"));
     runView_->showListMoves();
   });
 }

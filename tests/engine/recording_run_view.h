@@ -27,8 +27,8 @@ struct RecordedVerdict {
 
 class RecordingRunView : public forms::ResultListView {
  public:
+  std::vector<std::string> log;  // every change, in order, as "what value"
   std::vector<std::string> list;
-  std::vector<std::int32_t> selections;
   std::int16_t autoScroll = 0;
   std::string runTime, sourceFile, publicDecl, searchFile;
   bool processingVisible = false;
@@ -39,22 +39,30 @@ class RecordingRunView : public forms::ResultListView {
   std::vector<RecordedVerdict> verdicts;
   std::vector<std::string> lineEndWarnings;
 
-  void clearList() override { list.clear(); }
-  void appendLine(std::string_view line) override { list.emplace_back(line); }
+  void clearList() override { note("clear", ""); list.clear(); }
+  void appendLine(std::string_view line) override { note("line", line); list.emplace_back(line); }
   std::int32_t listCount() const override { return static_cast<std::int32_t>(list.size()); }
-  void setListIndex(std::int32_t index) override { selections.push_back(index); }
+  void setListIndex(std::int32_t index) override { note("select", std::to_string(index)); }
   std::int16_t autoScrollValue() const override { return autoScroll; }
-  void setRunTimeCaption(std::string_view caption) override { runTime = caption; }
-  void setProcessingVisible(bool visible) override { processingVisible = visible; }
-  void setSourceFileCaption(std::string_view caption) override { sourceFile = caption; }
-  void setPublicCaption(std::string_view caption) override { publicDecl = caption; }
-  void setSearchFileCaption(std::string_view caption) override { searchFile = caption; }
-  void repaint() override { ++repaints; }
+  void setRunTimeCaption(std::string_view caption) override { note("runTime", runTime = caption); }
+  void setProcessingVisible(bool visible) override {
+    processingVisible = visible;
+    note("processing", visible ? "shown" : "hidden");
+  }
+  void setSourceFileCaption(std::string_view caption) override { note("source", sourceFile = caption); }
+  void setPublicCaption(std::string_view caption) override { note("public", publicDecl = caption); }
+  void setSearchFileCaption(std::string_view caption) override { note("search", searchFile = caption); }
+  void repaint() override { note("repaint", ""); ++repaints; }
   void yield() override {
     ++yields;
     if (onYield) onYield(*this);
   }
   bool stopRequested() const override { return stop; }
+
+ private:
+  void note(std::string_view what, std::string_view value) {
+    log.push_back(std::string(what) + " " + std::string(value));
+  }
 };
 
 // The presenter's events, with the verdicts and warnings also kept in the view.

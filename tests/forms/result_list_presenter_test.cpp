@@ -5,36 +5,12 @@
 #include <vector>
 
 #include "forms/result_list_presenter.h"
+#include "tests/engine/recording_run_view.h"
 
 namespace {
 
 using Elapsed = engine::RunEvents::Elapsed;
-
-// Every change made to the window, in order, as "what value".
-class LoggingView : public forms::ResultListView {
- public:
-  std::vector<std::string> log;
-  std::int32_t count = 0;
-  std::int16_t autoScroll = 0;
-  bool stop = false;
-
-  void clearList() override { note("clear", ""), count = 0; }
-  void appendLine(std::string_view line) override { note("line", line), ++count; }
-  std::int32_t listCount() const override { return count; }
-  void setListIndex(std::int32_t index) override { note("select", std::to_string(index)); }
-  std::int16_t autoScrollValue() const override { return autoScroll; }
-  void setRunTimeCaption(std::string_view caption) override { note("runTime", caption); }
-  void setProcessingVisible(bool visible) override { note("processing", visible ? "shown" : "hidden"); }
-  void setSourceFileCaption(std::string_view caption) override { note("source", caption); }
-  void setPublicCaption(std::string_view caption) override { note("public", caption); }
-  void setSearchFileCaption(std::string_view caption) override { note("search", caption); }
-  void repaint() override { note("repaint", ""); }
-  void yield() override {}
-  bool stopRequested() const override { return stop; }
-
- private:
-  void note(std::string_view what, std::string_view value) { log.push_back(std::string(what) + " " + std::string(value)); }
-};
+using Presenter = forms::ResultListPresenter;
 
 engine::Verdict verdictOf(std::string_view declaration, bool usedInOwnFile) {
   engine::Verdict verdict;
@@ -44,30 +20,33 @@ engine::Verdict verdictOf(std::string_view declaration, bool usedInOwnFile) {
   return verdict;
 }
 
+const std::vector<std::string> kGroupA{"line     C:\\p\\a.bas", "line         Public A", "line         Unused",
+                                       "line "};
+
 struct Case {
   const char* what;
   std::int16_t autoScroll;
   bool stop;
-  std::function<void(forms::ResultListPresenter&)> events;  // after runStarted("P.vbp")
-  std::vector<std::string> shown;                          // after the start's own five
+  std::function<void(Presenter&)> events;  // after runStarted("P.vbp")
+  std::vector<std::string> shown;          // after the start's own five
 };
 
 const std::vector<Case> kCases = {
-    {"project missing", 0, false, [](auto& p) { p.projectMissing(); }, {"line File does not exist"}},
-    {"groups without AutoScroll", 0, false,
-     [](auto& p) {
-       p.verdict(verdictOf("Public A", true));
-       p.verdict(verdictOf("Public B", false));
+    {"AutoScroll shows the end, then the declaration; ticked, the newest only during a run", 1, false,
+     [](Presenter& p) {
+       p.verdict(verdictOf("Public A", false));
+       p.autoScrollClicked(true);
+       p.autoScrollClicked(false);
      },
-     {"line     C:\\p\\a.bas", "line         Public A", "line         Private", "line ", "line     C:\\p\\a.bas",
-      "line         Public B", "line         Unused", "line "}},
-    {"AutoScroll shows the end, then selects the declaration", 1, false,
-     [](auto& p) { p.verdict(verdictOf("Public A", false)); },
-     {"line     C:\\p\\a.bas", "line         Public A", "line         Unused", "line ", "select 4", "select 2"}},
-    {"a greyed AutoScroll moves nothing", 2, false, [](auto& p) { p.verdict(verdictOf("Public A", false)); },
-     {"line     C:\\p\\a.bas", "line         Public A", "line         Unused", "line "}},
+     {kGroupA[0], kGroupA[1], kGroupA[2], kGroupA[3], "select 4", "select 2", "select 3"}},
+    {"a greyed AutoScroll moves nothing", 2, false,
+     [](Presenter& p) {
+       p.verdict(verdictOf("Public A", false));
+       p.autoScrollClicked(true);
+     },
+     kGroupA},
     {"the caption changes with the second or the file", 0, false,
-     [](auto& p) {
+     [](Presenter& p) {
        p.declaringFilesCounted(3);
        p.fileReadStarted("a.bas");
        p.clockTick(Elapsed(0));
@@ -80,31 +59,18 @@ const std::vector<Case> kCases = {
      },
      {"source a.bas", "runTime Run Time: 00:00:00  File: 0/3", "search b.cls", "runTime Run Time: 00:00:01  File: 0/3",
       "source a.bas", "public Public A", "runTime Run Time: 00:00:01  File: 1/3"}},
-    {"after Stop the reading labels and the clock stay", 0, true,
-     [](auto& p) {
+    {"after Stop the reading labels and the clock stay; AutoScroll selects no line of a list without a group", 1, true,
+     [](Presenter& p) {
+       p.autoScrollClicked(true);
        p.declaringFilesCounted(2);
        p.fileReadStarted("a.bas");
        p.fileSearched("a.bas");
        p.clockTick(Elapsed(5000));
        p.runStopped();
      },
-     {}},
-    {"a finished run counts every file and clears the labels", 0, false,
-     [](auto& p) {
-       p.declaringFilesCounted(2);
-       p.runFinished(Elapsed(3'723'000));
-     },
-     {"runTime Run Time: 01:02:03  File: 2/2", "processing hidden", "public ", "search ", "source "}},
-    {"a missing code file fails the run where it was", 0, false,
-     [](auto& p) {
-       p.declaringFilesCounted(3);
-       p.codeFileMissing("C:\\p\\b.bas");
-       p.runFailed(Elapsed(0));
-     },
-     {"line Can't find file 'C:\\p\\b.bas'", "runTime Run Time: 00:00:00  File: 0/3", "processing hidden", "public ",
-      "search ", "source "}},
+     {"select -1"}},
     {"a new run shows its caption afresh", 0, false,
-     [](auto& p) {
+     [](Presenter& p) {
        p.declaringFilesCounted(1);
        p.clockTick(Elapsed(0));
        p.runStarted("Q.vbp");
@@ -117,9 +83,9 @@ const std::vector<Case> kCases = {
 
 TEST(ResultListPresenterTest, EventsBecomeListLinesAndLabelsInOrder) {
   for (const Case& c : kCases) {
-    LoggingView view;
+    engine_test::RecordingRunView view;
     view.autoScroll = c.autoScroll;
-    forms::ResultListPresenter presenter(view);
+    Presenter presenter(view);
     presenter.runStarted("P.vbp");
     view.stop = c.stop;
     c.events(presenter);
