@@ -6,7 +6,7 @@
 #include "cli/project_group.h"
 #include "cli/report_path.h"
 #include "cli/scan_command.h"
-#include "cli/terminal_run_view.h"
+#include "cli/terminal_run_events.h"
 #include "cli/terminal_text.h"
 #include "engine/analyser.h"
 #include "runtime/vb_error.h"
@@ -158,25 +158,26 @@ void ProjectScanner::scanProject(const std::string& project) {
   if (progress_ != nullptr) progress_->startRun();
   const auto start = std::chrono::steady_clock::now();
 
-  TerminalRunView view(project, stop_, progress_);
-  view.onLineEndsWarning([this](std::string_view file) { addWarning(file, std::string(kLfWarning)); });
-  engine::Analyser analyser(view);
+  TerminalRunEvents events(stop_, progress_);
+  events.onLineEndsWarning([this](std::string_view file) { addWarning(file, std::string(kLfWarning)); });
+  engine::Analyser analyser(events);
+  analyser.setProject(project);
   analyser.setLineEnds(options_.lineEnds);
   bool bError = false;
   analyser.mAnalyse(bError);
 
   ProjectReport& report = report_.projects.back();
   report.elapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  report.lines = view.lines();
-  report.runTime = view.runTimeCaption();
-  report.verdicts = std::move(view.verdicts());
+  report.lines = std::move(events.list().lines());
+  report.runTime = events.list().runTimeCaption();
+  report.verdicts = std::move(events.verdicts());
   report.files = analyser.mnSourceFileCount();
   report.declarations = analyser.lastRun().declarations;
   const engine::RunSummary& summary = analyser.lastRun();
   if (summary.projectMissing) addError(report, project, std::string(kFileMissing));
   if (!summary.missingSourceFile.empty())
     addError(report, summary.missingSourceFile, "Can't find file '" + summary.missingSourceFile + "'");
-  report.stopped = view.stopRequested();
+  report.stopped = events.stopRequested();
   report.status = exitStatusOf(summary, bError, report.stopped);
   finishReport(report);
 }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/declaring_file.h"
-#include "engine/run_view.h"
+#include "engine/run_events.h"
 #include "engine/usage_index.h"
 #include "utilities/line_reader.h"
 
@@ -43,8 +43,11 @@ class Analyser {
   // run down.
   static constexpr std::chrono::milliseconds kDefaultYieldInterval{5};
 
-  explicit Analyser(RunView& view, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
-      : view_(view), yieldInterval_(yieldInterval) {}
+  explicit Analyser(RunEvents& events, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
+      : events_(events), yieldInterval_(yieldInterval) {}
+
+  // The project file the next run reads, as typed.
+  void setProject(std::string project) { project_ = std::move(project); }
 
   // How project and source files split into lines: at CR, LF or CR LF by
   // default; LineEnds::Crlf reads them as VB6 does.
@@ -84,17 +87,17 @@ class Analyser {
   bool usedElsewhere(std::size_t file, std::size_t declaration) const;
   bool usedInOwnFile(std::size_t file, std::size_t declaration) const;
   bool isEventHandler(std::size_t file, const PublicDeclaration& declaration) const;
-  void appendResultGroup(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile);
   void reportVerdict(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile);
   std::string readCode(const CodeEntry& entry) const;
   void warnLineEnds(const std::string& path, std::string_view bytes);
   void yieldNow(bool& bError);
-  void finishRun(bool completed, bool& bError);
+  void finishRun(bool completed);
+  RunEvents::Elapsed elapsed() const;
 
-  RunView& view_;
+  RunEvents& events_;
   std::chrono::milliseconds yieldInterval_;
   utilities::LineEnds lineEnds_ = utilities::LineEnds::Any;
-  std::string project_;  // as typed, for the verdicts
+  std::string project_;  // as typed
   std::vector<CodeEntry> entries_;
   bool startsWithSubMain_ = false;
   std::vector<CodeFile> files_;
@@ -120,9 +123,6 @@ class Analyser {
   Clock::time_point mvStartTime_{};
   Clock::time_point lastYield_{};
   RunSummary summary_;
-  // The run-time label is rebuilt only when its text can have changed.
-  std::int64_t shownSeconds_ = -1;
-  std::int32_t shownSourceFile_ = -1;
 };
 
 }  // namespace engine

@@ -51,11 +51,11 @@ bool isSubMainStartup(std::string_view line) {
 
 std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
   diagnostics::ErrorTrap trap{"frmScopster", "mnGetSourceFiles", bError};
-  const std::string project = view_.sourceText();
+  const std::string& project = project_;
   bool exists = false;
   if (!trap.step(1, [&] { exists = utilities::gbFileExists(project, bError); })) return 0;
   if (bError || !exists) {
-    view_.appendLine("File does not exist");
+    events_.projectMissing();
     summary_.projectMissing = true;
     return 0;
   }
@@ -69,7 +69,7 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
         utilities::splitFirstFileLineViews(bytes, lines, header, kMaxProjectLines + 1, lineEnds_);
       }))
     return 0;
-  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) view_.warnLineEnds(project);
+  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) events_.lineEndsWarning(project);
   if (!trap.step(3, [&] {
         masSourceFiles_.assign(1, std::string());
         entries_.clear();

@@ -45,7 +45,7 @@ bool Analyser::findMissingFile(bool& bError) {
     const bool exists = !namesNoFileHere(entry) && utilities::gbFileExists(entry.path, bError);
     if (bError) return true;
     if (exists) continue;
-    view_.appendLine("Can't find file '" + entry.path + "'");
+    events_.codeFileMissing(entry.path);
     summary_.missingSourceFile = entry.path;
     bError = true;
     return true;
@@ -82,7 +82,7 @@ bool Analyser::readDeclaringFiles(bool& bError) {
     if (!file.declaring) continue;
     const CodeEntry& entry = entries_[file.entry];
     diagnostics::ErrorTrap trap{kObject, "mShowSourceGetPublics", bError};
-    if (!view_.stopRequested()) view_.setSourceFileCaption(entry.path);
+    events_.fileReadStarted(entry.path);
     if (!trap.step(2, [&] {
           file.declarations = DeclaringFile{};
           file.declarations.content = readCode(entry);
@@ -90,7 +90,7 @@ bool Analyser::readDeclaringFiles(bool& bError) {
         }))
       return false;
     yieldNow(bError);
-    if (bError || view_.stopRequested()) return true;
+    if (bError || events_.stopRequested()) return true;
   }
   return true;
 }
@@ -121,7 +121,7 @@ bool Analyser::scanFiles(bool& bError) {
   for (std::size_t f = 0; f < files_.size(); ++f) {
     const CodeEntry& entry = entries_[files_[f].entry];
     diagnostics::ErrorTrap trap{kObject, "mbPublicInFile", bError};
-    if (!view_.stopRequested()) view_.setSearchFileCaption(entry.path);
+    events_.fileSearched(entry.path);
     bool goOn = true;
     if (!trap.step(3, [&] {
           std::string read;
@@ -130,19 +130,19 @@ bool Analyser::scanFiles(bool& bError) {
           warnLineEnds(entry.path, bytes);
           goOn = index_.scan(static_cast<std::uint32_t>(f), bytes, lineEnds_, [&] {
             yieldNow(bError);
-            return !bError && !view_.stopRequested();
+            return !bError && !events_.stopRequested();
           });
         }))
       return false;
     if (!goOn) return true;
     yieldNow(bError);
-    if (bError || view_.stopRequested()) return true;
+    if (bError || events_.stopRequested()) return true;
   }
   return true;
 }
 
 void Analyser::warnLineEnds(const std::string& path, std::string_view bytes) {
-  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) view_.warnLineEnds(path);
+  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) events_.lineEndsWarning(path);
 }
 
 void Analyser::reportVerdicts(bool& bError) {
@@ -151,13 +151,13 @@ void Analyser::reportVerdicts(bool& bError) {
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (!entries_[i].declaring) continue;
     mnSourceFile_ = static_cast<std::int16_t>(++declaring);
-    view_.setSourceFileCaption(entries_[i].path);
+    events_.declaringFileStarted(declaring, mnSourceFileCount_, entries_[i].path);
     const std::size_t f = fileOfEntry_[i];
     // A file listed twice is judged once.
     if (reported[f] == 0) reportFile(f, bError);
     reported[f] = 1;
     mShowProgress(bError);
-    if (bError || view_.stopRequested()) return;
+    if (bError || events_.stopRequested()) return;
   }
 }
 
@@ -169,10 +169,13 @@ void Analyser::reportFile(std::size_t f, bool& bError) {
   for (std::size_t d = 0; d < declarations.size(); ++d) {
     const PublicDeclaration& declaration = declarations[d];
     ++summary_.declarations;
-    view_.setPublicCaption(declaration.text);
-    if (!usedElsewhere(f, d)) appendResultGroup(path, declaration, usedInOwnFile(f, d));
+    events_.declarationStarted(declaration.text);
+    if (!usedElsewhere(f, d)) {
+      ++summary_.reported;
+      reportVerdict(path, declaration, usedInOwnFile(f, d));
+    }
     yieldNow(bError);
-    if (bError || view_.stopRequested()) return;
+    if (bError || events_.stopRequested()) return;
   }
 }
 
@@ -218,20 +221,6 @@ bool Analyser::isEventHandler(std::size_t f, const PublicDeclaration& declaratio
   return false;
 }
 
-void Analyser::appendResultGroup(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile) {
-  view_.appendLine("    " + path);
-  view_.appendLine("        " + std::string(declaration.text));
-  view_.appendLine(inOwnFile ? "        Private" : "        Unused");
-  view_.appendLine("");
-  ++summary_.reported;
-  reportVerdict(path, declaration, inOwnFile);
-  if (view_.autoScrollValue() == 1) {
-    // The blank closing line first brings the end of the list into view.
-    view_.setListIndex(view_.listCount() - 1);
-    view_.setListIndex(view_.listCount() - 3);
-  }
-}
-
 void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile) {
   Verdict verdict;
   verdict.project = project_;
@@ -241,7 +230,7 @@ void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& d
   verdict.declaration = declaration.text;
   for (const DeclaredName& name : declaration.syntax.names) verdict.names.emplace_back(name.text);
   verdict.usedInOwnFile = inOwnFile;
-  view_.reportVerdict(verdict);
+  events_.verdict(verdict);
 }
 
 }  // namespace engine

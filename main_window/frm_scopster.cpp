@@ -177,7 +177,8 @@ void frmScopster::createControls() {
       RunControls{this, txtSource_, lstText_, chkAutoScroll_, lblRunTime_, lblProcessing_, lblSourceFile_, lblPublic_,
                   lblSearchFile_},
       stopRequested_, options_.yield);
-  analyser_ = std::make_unique<engine::Analyser>(*runView_, options_.yieldInterval);
+  presenter_ = std::make_unique<forms::ResultListPresenter>(*runView_);
+  analyser_ = std::make_unique<engine::Analyser>(*presenter_, options_.yieldInterval);
 }
 
 void frmScopster::createMenus() {
@@ -377,7 +378,11 @@ void frmScopster::cmdAnalyse_Click() {
     return;
   }
   if (!trap.step(3, [&] { cmdAnalyse_->setText(QStringLiteral("&Stop")); })) return;
-  if (!trap.step(4, [&] { analyser_->mAnalyse(bError); })) return;
+  if (!trap.step(4, [&] {
+        analyser_->setProject(runView_->sourceText());
+        analyser_->mAnalyse(bError);
+      }))
+    return;
   if (!trap.step(5, [&] {
         stopRequested_ = false;
         runView_->showListMoves();  // those made after the run's last yield
@@ -392,10 +397,7 @@ void frmScopster::chkAutoScroll_Click() {
   bool bError = false;
   ErrorTrap trap{kFormName, "chkAutoScroll_Click", bError};
   trap.step(1, [&] {
-    if (chkAutoScroll_->value() != 1 || cmdAnalyse_->text() != QStringLiteral("&Stop")) return;
-    // The list may have been emptied during the run; then nothing is selected.
-    const std::int32_t count = runView_->listCount();
-    runView_->setListIndex(count >= 2 ? count - 2 : -1);
+    presenter_->autoScrollClicked(cmdAnalyse_->text() == QStringLiteral("&Stop"));
     runView_->showListMoves();
   });
 }

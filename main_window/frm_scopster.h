@@ -1,8 +1,9 @@
 #pragma once
 // The main window: the project path, the Analyse/Stop button, the result list
 // with its progress labels, the File and Help menus, and the start-up and
-// shut-down of the whole application. The run reaches the window through its
-// WindowRunView, the recent-file list through its RecentFileMenu.
+// shut-down of the whole application. The run's events reach the window
+// through a ResultListPresenter over its WindowRunView, the recent-file list
+// through its RecentFileMenu.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include <string_view>
 
 #include "engine/analyser.h"
+#include "forms/result_list_presenter.h"
 #include "main_window/default_printer.h"
 #include "main_window/form_layout.h"
 #include "platform/application_info.h"
@@ -136,6 +138,7 @@ class frmScopster : public QMainWindow {
   QAction* mnuHelpAbout_ = nullptr;
 
   std::unique_ptr<WindowRunView> runView_;
+  std::unique_ptr<forms::ResultListPresenter> presenter_;
   std::unique_ptr<RecentFileMenu> recentFiles_;
   std::unique_ptr<engine::Analyser> analyser_;
 };

@@ -74,8 +74,6 @@ void WindowRunView::setCaption(ProgressLabel& label, std::string_view caption) {
 
 void WindowRunView::setRunTimeCaption(std::string_view caption) { setCaption(runTime_, caption); }
 
-std::string WindowRunView::runTimeCaption() const { return runTime_.caption; }
-
 void WindowRunView::setProcessingVisible(bool visible) { controls_.lblProcessing->setHidden(!visible); }
 
 void WindowRunView::setSourceFileCaption(std::string_view caption) { setCaption(sourceFile_, caption); }

@@ -1,5 +1,5 @@
 #pragma once
-// The main window as the analysis run sees it: the project path, the result
+// The main window as its form logic sees it: the project path, the result
 // list, AutoScroll and the progress labels. Texts cross into the widgets as
 // UTF-8 and come back as Windows-1252 bytes.
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/run_view.h"
+#include "forms/result_list_view.h"
 
 class QLabel;
 class QLineEdit;
@@ -36,13 +36,12 @@ struct RunControls {
   QLabel* lblSearchFile = nullptr;
 };
 
-class WindowRunView : public engine::RunView {
+class WindowRunView : public forms::ResultListView {
  public:
   // stopRequested is the window's flag, read on every check; yield lets the
   // window's pending events run.
   WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield);
 
-  std::string sourceText() const override;
   void clearList() override;
   void appendLine(std::string_view line) override;
   std::int32_t listCount() const override;
@@ -51,7 +50,6 @@ class WindowRunView : public engine::RunView {
   void setListIndex(std::int32_t index) override;
   std::int16_t autoScrollValue() const override;
   void setRunTimeCaption(std::string_view caption) override;
-  std::string runTimeCaption() const override;
   void setProcessingVisible(bool visible) override;
   void setSourceFileCaption(std::string_view caption) override;
   void setPublicCaption(std::string_view caption) override;
@@ -61,6 +59,7 @@ class WindowRunView : public engine::RunView {
   bool stopRequested() const override;
 
   // What the window's own commands need besides the run.
+  std::string sourceText() const;
   void setSourceText(std::string_view text);
   std::string listLine(std::int32_t index) const;
   // Makes the list's selection and scroll position follow the moves made

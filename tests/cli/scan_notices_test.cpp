@@ -11,7 +11,7 @@
 #include <string>
 
 #include "cli/reports.h"
-#include "cli/terminal_run_view.h"
+#include "cli/terminal_run_events.h"
 #include "tests/cli/parsed_json.h"
 #include "tests/cli/scan_result.h"
 #include "tests/support/test_support.h"
@@ -127,8 +127,8 @@ TEST(ScanNoticesTest, DriveLetterEntriesNameNoFileAndReportAsUtf8) {
   EXPECT_EQ(notice["locations"][0]["physicalLocation"]["artifactLocation"]["uri"].toString(),
             "file:///C:/%C3%A9t%C3%A9.frm");
 
-  cli::TerminalRunView view(project);
-  view.reportVerdict({project, "C:\\\xE9t\xE9.frm", "C:\\\xE9t\xE9.frm", 1, "Public A", {"A"}, false});
+  cli::TerminalRunEvents view;
+  view.verdict({project, "C:\\\xE9t\xE9.frm", "C:\\\xE9t\xE9.frm", 1, "Public A", {"A"}, false});
   EXPECT_EQ(view.verdicts().at(0).openedFile.string(), "C:\\\xC3\xA9t\xC3\xA9.frm");
 }
 

@@ -10,14 +10,12 @@ using diagnostics::msgbox::Abort;
 using diagnostics::msgbox::Ignore;
 using engine_test::crlf;
 using engine_test::ProjectFixture;
-using engine_test::RecordingRunView;
 
 std::vector<std::string> sourceFilesOf(const std::string& projectText, bool& bError,
                                        const std::string& typedFolder, ProjectFixture& p) {
   p.write("P.vbp", projectText);
-  RecordingRunView view;
-  view.source = typedFolder + "P.vbp";
-  engine::Analyser analyser(view);
+  engine_test::AnalysisRun run(typedFolder + "P.vbp");
+  engine::Analyser& analyser = run.analyser;
   const std::int16_t count = analyser.mnGetSourceFiles(bError);
   std::vector<std::string> files(analyser.masSourceFiles().begin() + 1, analyser.masSourceFiles().end());
   // An aborted read returns 0 whatever it had collected.
@@ -52,9 +50,8 @@ TEST(AnalyserProjectReaderTest, EveryCodeEntryIsSearchedAndSubMainStartsIt) {
   p.write("P.vbp", crlf({"Form=f.frm", "Class=C; c.cls", "UserControl=u.ctl", "PropertyPage=p.pag",
                          "UserDocument=d.dob", "Designer=x.Dsr", "Reference=*\\G{0}#2.0#0#stdole2.tlb",
                          "Object={0}#1.0#0; comctl.ocx", "ClassName=y", "Module=m; m.bas", "Startup=\"sub main\""}));
-  RecordingRunView view;
-  view.source = p.path("P.vbp");
-  engine::Analyser analyser(view);
+  engine_test::AnalysisRun run(p.path("P.vbp"));
+  engine::Analyser& analyser = run.analyser;
   bool bError = false;
   EXPECT_EQ(analyser.mnGetSourceFiles(bError), 2);
   std::vector<std::string> searched;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "engine/analyser.h"
 #include "tests/engine/project_fixture.h"
 #include "tests/engine/recording_run_view.h"
@@ -8,53 +7,49 @@
 namespace {
 
 using engine_test::crlf;
-using engine_test::ProjectFixture;
-using engine_test::AnalysisRun;
 
-TEST(AnalysisRunTest, MissingProjectOrEmptySourceEndsWithOneMessage) {
+// Every change each way of ending a run makes to the list and the labels, in
+// order; without yields, so that the clock shows only what the run itself shows.
+TEST(AnalysisRunTest, EachEndShowsItsLinesAndLabelsInOrder) {
   test_support::ScriptedErrorHandler handler;
-  for (const std::string& project : {std::string(""), std::string("/nonexistent/x.vbp")}) {
-    AnalysisRun run(project);
-    run.view.runTime = "old";
+  engine_test::ProjectFixture p;
+  const std::string a = p.write("a.bas", crlf({"Public Sub OnlyA()", "End Sub"}));
+  const std::string c = p.write("c.cls", crlf({"Public Sub InClass()", "End Sub"}));
+  const std::string b = p.path("b.bas");
+  const std::string gone = p.write("Gone.vbp", crlf({"Module=a; a.bas", "Module=b; b.bas", "Class=c; c.cls"}));
+  const std::string twice = p.write("P.vbp", crlf({"Module=a; a.bas", "Class=c; c.cls", "Module=a; a.bas"}));
+  const std::vector<std::string> start{"runTime Run Time: 00:00:00", "processing shown", "repaint "};
+  const std::vector<std::string> end{"processing hidden", "public ", "search ", "source "};
+  struct Case {
+    std::string project;
+    std::vector<std::string> shown;  // after the project line and the start
+    bool bError;
+  };
+  const Case cases[] = {
+      // Processing stays: a run that never counted its files does not end.
+      {"", {"line File does not exist"}, false},
+      {"/nonexistent/x.vbp", {"line File does not exist"}, false},
+      // Every verdict depends on every code file.
+      {gone, {"line Can't find file '" + b + "'", "runTime Run Time: 00:00:00  File: 0/2"}, true},
+      // A file listed twice is judged once.
+      {twice,
+       {"source " + a, "search " + a, "search " + c, "source " + a, "public Public Sub OnlyA()", "line     " + a,
+        "line         Public Sub OnlyA()", "line         Unused", "line ", "runTime Run Time: 00:00:00  File: 1/2",
+        "source " + a, "runTime Run Time: 00:00:00  File: 2/2"},
+       false},
+  };
+  for (const Case& k : cases) {
+    engine_test::AnalysisRun run(k.project, std::chrono::hours(1));
     run.go();
-    EXPECT_EQ(run.view.list, (std::vector<std::string>{project, "File does not exist"}));
-    EXPECT_FALSE(run.bError);
-    EXPECT_TRUE(run.analyser.lastRun().projectMissing);
-    EXPECT_TRUE(run.view.processingVisible);  // step 8 is not reached
-    EXPECT_EQ(run.view.runTime, "Run Time: 00:00:00");
+    std::vector<std::string> expected{"clear ", "line " + k.project};
+    expected.insert(expected.end(), start.begin(), start.end());
+    expected.insert(expected.end(), k.shown.begin(), k.shown.end());
+    if (k.shown.back().starts_with("runTime")) expected.insert(expected.end(), end.begin(), end.end());
+    EXPECT_EQ(run.view.log, expected) << k.project;
+    EXPECT_EQ(run.bError, k.bError) << k.project;
+    EXPECT_EQ(run.analyser.lastRun().projectMissing, !k.shown.back().starts_with("runTime")) << k.project;
   }
   EXPECT_EQ(handler.boxCount(), 0u);
-}
-
-TEST(AnalysisRunTest, MissingSourceFileEndsTheRunBeforeAnyVerdict) {
-  test_support::ScriptedErrorHandler handler;
-  ProjectFixture p;
-  p.write("a.bas", crlf({"Public Sub OnlyA()", "End Sub"}));
-  p.write("c.bas", crlf({"Public Sub OnlyC()", "End Sub"}));
-  const std::string project =
-      p.write("P.vbp", crlf({"Module=a; a.bas", "Module=b; b.bas", "Module=c; c.bas"}));
-  AnalysisRun run(project);
-  run.go();
-  // The project's folder as the run cuts it, at its last "\" or "/".
-  const std::string folder = project.substr(0, project.find_last_of("\\/") + 1);
-  EXPECT_EQ(run.view.list, (std::vector<std::string>{project, "Can't find file '" + folder + "b.bas'"}));
-  EXPECT_TRUE(run.bError);
-  EXPECT_EQ(run.view.runTime, "Run Time: 00:00:00  File: 0/3");
-  EXPECT_FALSE(run.view.processingVisible);
-}
-
-TEST(AnalysisRunTest, CompletedRunShowsItsCountAndClearsTheLabels) {
-  test_support::ScriptedErrorHandler handler;
-  ProjectFixture p;
-  p.write("a.bas", crlf({"Public Sub OnlyA()", "End Sub"}));
-  p.write("c.cls", crlf({"Public Sub InClass()", "End Sub"}));
-  AnalysisRun run(p.write("P.vbp", crlf({"Module=a; a.bas", "Class=c; c.cls", "Module=a; a.bas"})));
-  run.go();
-  EXPECT_EQ(run.view.list.size(), 5u);  // a file listed twice is judged once
-  EXPECT_EQ(run.view.runTime, "Run Time: 00:00:00  File: 2/2");
-  EXPECT_FALSE(run.view.processingVisible);
-  EXPECT_EQ(run.view.sourceFile + run.view.publicDecl + run.view.searchFile, "");
-  EXPECT_EQ(run.view.repaints, 1);  // a completed run repaints once, at its start
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <regex>
 
 #include "widgets/vb_check_box.h"
 #include "tests/engine/project_fixture.h"
@@ -29,7 +28,6 @@ class FrmScopsterRunTest : public window_test::WindowTest {
   }
   QPushButton& button() { return control<QPushButton>("cmdAnalyse"); }
   widgets::VbCheckBox& autoScroll() { return control<widgets::VbCheckBox>("chkAutoScroll"); }
-  std::string label(const char* name) { return control<QLabel>(name).text().toStdString(); }
   bool processingShown() { return !control<QLabel>("lblProcessing").isHidden(); }
   void analyse(const std::string& path) {
     control<QLineEdit>("txtSource").setText(QString::fromStdString(path));
@@ -48,21 +46,6 @@ class FrmScopsterRunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
-TEST_F(FrmScopsterRunTest, WholeRunShowsTheEngineLinesAndTheFinalLabels) {
-  const std::string path = unusedDeclarations(2);
-  analyse(path);
-  std::vector<std::string> expected{path};
-  for (const char* declaration : {"Public Unused0_ As Long", "Public Unused1_ As Long"})
-    expected.insert(expected.end(), {"    " + project.path("a.bas"), std::string(8, ' ') + declaration, "        Unused", ""});
-  EXPECT_EQ(listLines(), expected);
-  EXPECT_TRUE(std::regex_match(label("lblRunTime"), std::regex(R"(Run Time: \d\d:\d\d:\d\d  File: 2/2)")))
-      << label("lblRunTime");
-  EXPECT_FALSE(processingShown());
-  EXPECT_EQ(label("lblSourceFile") + label("lblPublic") + label("lblSearchFile"), "");
-  EXPECT_EQ(button().text(), "&Analyse");
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
 TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   const std::string path = unusedDeclarations(30);
   QString captionAtStop;
@@ -73,24 +56,12 @@ TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
   analyse(path);
   EXPECT_EQ(captionAtStop, "&Stop");
   EXPECT_EQ(list().count(), 1 + 3 * 4);
-  EXPECT_EQ(label("lblPublic"), "Public Unused2_ As Long");  // the last one judged
-  EXPECT_EQ(label("lblSourceFile"), project.path("a.bas"));
   EXPECT_TRUE(processingShown());
   EXPECT_EQ(button().text(), "&Analyse");
 
   button().click();
   EXPECT_EQ(list().count(), 1 + 30 * 4);
   EXPECT_FALSE(processingShown());
-}
-
-// Only the value 1 counts as ticked; a greyed box (2) does not.
-TEST_F(FrmScopsterRunTest, AutoScrollKeepsTheNewestDeclarationSelected) {
-  const std::string path = unusedDeclarations(3);
-  for (const std::int16_t value : {0, 1, 2}) {
-    autoScroll().setValue(value);
-    analyse(path);
-    EXPECT_EQ(list().currentRow(), value == 1 ? list().count() - 3 : -1) << value;
-  }
 }
 
 // A selection move lays out the rows added since the last layout: done for
@@ -111,28 +82,6 @@ TEST_F(FrmScopsterRunTest, AutoScrollLaysTheListOutOnlyToPaintIt) {
   EXPECT_EQ(list().currentRow(), list().count() - 3);
   EXPECT_EQ(list().verticalScrollBar()->value(), list().verticalScrollBar()->maximum());
   EXPECT_GT(list().verticalScrollBar()->maximum(), 0);
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
-TEST_F(FrmScopsterRunTest, TickingAutoScrollSelectsTheNewestVerdictOnlyDuringARun) {
-  const std::string path = unusedDeclarations(5);
-  for (const bool emptyTheList : {false, true}) {
-    autoScroll().setValue(0);
-    int selected = -2;
-    whenListReaches(1 + 2 * 4, [&, emptyTheList] {
-      if (emptyTheList) control<QLineEdit>("txtSource").setText("elsewhere");
-      autoScroll().click();
-      selected = list().currentRow();
-      button().click();
-    });
-    analyse(path);
-    EXPECT_EQ(selected, emptyTheList ? -1 : 1 + 2 * 4 - 2) << emptyTheList;
-  }
-  for (int line = 0; line < 5; ++line) addListLine("idle");
-  list().setCurrentRow(3);
-  autoScroll().setValue(0);
-  autoScroll().click();
-  EXPECT_EQ(list().currentRow(), 3);
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The run's window, as a terminal has it: the list and the verdicts are kept
-// for the report at the end; labels feed the progress line; a stop comes from
-// Ctrl+C.
+// One run's events as a terminal has them: the result list drawn as the
+// window draws it, for the text report; the verdicts and warnings kept for
+// the other reports; the source-file label feeding the progress line; a stop
+// from Ctrl+C.
 
 #include <atomic>
 #include <functional>
@@ -11,24 +12,22 @@
 #include "cli/progress_line.h"
 #include "cli/report_path.h"
 #include "cli/scan_report.h"
-#include "engine/run_view.h"
+#include "engine/run_events.h"
+#include "forms/result_list_presenter.h"
+#include "forms/result_list_view.h"
 
 namespace cli {
 
-class TerminalRunView : public engine::RunView {
+class TerminalListView : public forms::ResultListView {
  public:
-  explicit TerminalRunView(std::string source, const std::atomic<bool>* stop = nullptr,
-                           ProgressLine* progress = nullptr)
-      : source_(std::move(source)), stop_(stop), progress_(progress) {}
+  TerminalListView(const std::atomic<bool>* stop, ProgressLine* progress) : stop_(stop), progress_(progress) {}
 
-  std::string sourceText() const override { return source_; }
   void clearList() override { lines_.clear(); }
   void appendLine(std::string_view line) override { lines_.emplace_back(line); }
   std::int32_t listCount() const override { return static_cast<std::int32_t>(lines_.size()); }
   void setListIndex(std::int32_t) override {}
   std::int16_t autoScrollValue() const override { return 0; }
   void setRunTimeCaption(std::string_view caption) override { runTime_ = caption; }
-  std::string runTimeCaption() const override { return runTime_; }
   void setProcessingVisible(bool) override {}
   void setSourceFileCaption(std::string_view caption) override {
     sourceFile_ = caption;
@@ -40,31 +39,50 @@ class TerminalRunView : public engine::RunView {
   void yield() override { showProgress(); }
   bool stopRequested() const override { return stop_ != nullptr && stop_->load(); }
 
-  void reportVerdict(const engine::Verdict& verdict) override {
-    const std::filesystem::path opened =
-        namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
-    verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
-                         verdict.names, verdict.usedInOwnFile});
-  }
-  void warnLineEnds(std::string_view file) override {
-    if (onLineEndsWarning_) onLineEndsWarning_(file);
-  }
-  void onLineEndsWarning(std::function<void(std::string_view)> warn) { onLineEndsWarning_ = std::move(warn); }
-
-  const std::vector<std::string>& lines() const { return lines_; }
-  std::vector<VerdictRecord>& verdicts() { return verdicts_; }
+  std::vector<std::string>& lines() { return lines_; }
+  const std::string& runTimeCaption() const { return runTime_; }
 
  private:
   void showProgress() {
     if (progress_ != nullptr && !sourceFile_.empty()) progress_->update(runTime_ + "  " + sourceFile_);
   }
 
-  std::string source_;
   const std::atomic<bool>* stop_;
   ProgressLine* progress_;
   std::vector<std::string> lines_;
   std::string runTime_;
   std::string sourceFile_;
+};
+
+// The list the events are drawn on, built before the relay that feeds it.
+struct TerminalList {
+  TerminalList(const std::atomic<bool>* stop, ProgressLine* progress) : view(stop, progress) {}
+  TerminalListView view;
+  forms::ResultListPresenter presenter{view};
+};
+
+class TerminalRunEvents : private TerminalList, public engine::RunEventsRelay {
+ public:
+  explicit TerminalRunEvents(const std::atomic<bool>* stop = nullptr, ProgressLine* progress = nullptr)
+      : TerminalList(stop, progress), RunEventsRelay(presenter) {}
+
+  void verdict(const engine::Verdict& verdict) override {
+    RunEventsRelay::verdict(verdict);
+    const std::filesystem::path opened =
+        namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
+    verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
+                         verdict.names, verdict.usedInOwnFile});
+  }
+  void lineEndsWarning(std::string_view file) override {
+    RunEventsRelay::lineEndsWarning(file);
+    if (onLineEndsWarning_) onLineEndsWarning_(file);
+  }
+  void onLineEndsWarning(std::function<void(std::string_view)> warn) { onLineEndsWarning_ = std::move(warn); }
+
+  TerminalListView& list() { return view; }
+  std::vector<VerdictRecord>& verdicts() { return verdicts_; }
+
+ private:
   std::vector<VerdictRecord> verdicts_;
   std::function<void(std::string_view)> onLineEndsWarning_;
 };
