@@ -48,7 +48,8 @@ class DeclarationReader {
     std::size_t end = at;
     while (end < line.size() && isNameByte(static_cast<unsigned char>(line[end]))) ++end;
     const std::string_view word = line.substr(at, end - at);
-    static constexpr std::array<std::string_view, 5> kStarts = {"Public", "End", "Private", "Dim", "Global"};
+    // Compared without regard to case, as VB6 keywords are.
+    static constexpr std::array<std::string_view, 5> kStarts = {"public", "end", "private", "dim", "global"};
     return std::any_of(kStarts.begin(), kStarts.end(), [&](std::string_view start) { return sameName(word, start); });
   }
 
