@@ -71,7 +71,7 @@ class TerminalRunEvents : private TerminalList, public engine::RunEventsRelay {
     const std::filesystem::path opened =
         namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
     verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
-                         verdict.names, verdict.usedInOwnFile});
+                         {verdict.names.begin(), verdict.names.end()}, verdict.usedInOwnFile});
   }
   void lineEndsWarning(std::string_view file) override {
     RunEventsRelay::lineEndsWarning(file);

@@ -228,7 +228,7 @@ void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& d
   verdict.openedFile = openedFile_;
   verdict.line = declaration.line;
   verdict.declaration = declaration.text;
-  for (const DeclaredName& name : declaration.syntax.names) verdict.names.emplace_back(name.text);
+  for (const DeclaredName& name : declaration.syntax.names) verdict.names.push_back(name.text);
   verdict.usedInOwnFile = inOwnFile;
   events_.verdict(verdict);
 }

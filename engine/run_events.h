@@ -19,7 +19,7 @@ struct Verdict {
   std::filesystem::path openedFile;    // the file read for it
   std::int32_t line = 0;               // of the declaration in its file, from 1
   std::string_view declaration;        // the whole line
-  std::vector<std::string> names;      // every name the line declares, in order
+  std::vector<std::string_view> names; // every name the line declares, in order
   bool usedInOwnFile = false;          // used in its own file only; otherwise not at all
 };
 

@@ -72,7 +72,7 @@ class RecordingRunEvents : public engine::RunEventsRelay {
 
   void verdict(const engine::Verdict& v) override {
     view_.verdicts.push_back({std::string(v.project), std::string(v.sourceFile), v.openedFile.string(), v.line,
-                              std::string(v.declaration), v.names, v.usedInOwnFile});
+                              std::string(v.declaration), {v.names.begin(), v.names.end()}, v.usedInOwnFile});
     RunEventsRelay::verdict(v);
   }
   void lineEndsWarning(std::string_view file) override { view_.lineEndWarnings.emplace_back(file); }
