@@ -37,20 +37,24 @@ class DeclarationReader {
   }
 
   // Whether a line that begins a statement can matter here; the others need
-  // no tokens, only their line end.
-  bool needsTokens(std::string_view line) const {
+  // no tokens, only their line end. An "End" line is taken in at once.
+  bool needsTokens(std::string_view line, std::int32_t number) {
     if (inDesigner_ || openEnum_ != kNone || line.find(':') != std::string_view::npos) return true;
-    std::size_t at = 0;
-    while (at < line.size() && detail::isBlank(static_cast<unsigned char>(line[at]))) ++at;
+    std::size_t at = skipBlanks(line, 0);
     // Most lines are ruled out by their first letter.
     const unsigned char first = at < line.size() ? foldByte(static_cast<unsigned char>(line[at])) : 0;
     if (first != 'p' && first != 'e' && first != 'd' && first != 'g') return false;
-    std::size_t end = at;
-    while (end < line.size() && isNameByte(static_cast<unsigned char>(line[end]))) ++end;
-    const std::string_view word = line.substr(at, end - at);
+    const std::string_view word = nameAt(line, at);
     // Compared without regard to case, as VB6 keywords are.
-    static constexpr std::array<std::string_view, 5> kStarts = {"public", "end", "private", "dim", "global"};
-    return std::any_of(kStarts.begin(), kStarts.end(), [&](std::string_view start) { return sameName(word, start); });
+    if (sameName(word, "public")) return true;
+    if (sameName(word, "end")) {
+      const std::string_view second = nameAt(line, skipBlanks(line, at + word.size()));
+      if (!second.empty()) endStatement(Token{TokenKind::Name, second}, number);
+      return false;
+    }
+    // A Dim, Private or Global line matters only for a WithEvents variable.
+    return (sameName(word, "private") || sameName(word, "dim") || sameName(word, "global")) &&
+           containsWithEvents(line);
   }
 
   // Each body ends at the first "End <word>" of its kind after it.
@@ -70,6 +74,25 @@ class DeclarationReader {
   static std::size_t kindSlot(DeclarationKind kind) {
     return static_cast<std::size_t>(std::find(kKindsWithBody.begin(), kKindsWithBody.end(), kind) -
                                     kKindsWithBody.begin());
+  }
+
+  static std::size_t skipBlanks(std::string_view line, std::size_t at) {
+    while (at < line.size() && detail::isBlank(static_cast<unsigned char>(line[at]))) ++at;
+    return at;
+  }
+
+  static std::string_view nameAt(std::string_view line, std::size_t at) {
+    std::size_t end = at;
+    while (end < line.size() && isNameByte(static_cast<unsigned char>(line[end]))) ++end;
+    return line.substr(at, end - at);
+  }
+
+  static bool containsWithEvents(std::string_view line) {
+    constexpr std::string_view kWord = "withevents";
+    for (std::size_t at = 0; at + kWord.size() <= line.size(); ++at)
+      if (foldByte(static_cast<unsigned char>(line[at])) == 'w' && sameName(line.substr(at, kWord.size()), kWord))
+        return true;
+    return false;
   }
 
   void designerStatement(const std::vector<Token>& tokens) {
@@ -116,7 +139,7 @@ void readDeclarations(DeclaringFile& file, utilities::LineEnds ends, bool isForm
       return;
     }
     if (!state.statementGoesOn) {
-      if (!reader.needsTokens(line) && !detail::endsInContinuation(line)) return;
+      if (!detail::endsInContinuation(line) && !reader.needsTokens(line, number)) return;
       statement.clear();
       firstLine = line;
       first = number;

@@ -1,5 +1,7 @@
 #include "engine/usage_index.h"
 
+#include <algorithm>
+
 #include "engine/declaring_file.h"
 #include "engine/vb_lexer.h"
 
@@ -22,7 +24,14 @@ std::uint64_t UsageIndex::mapKey(std::uint64_t hash, std::size_t length, Match m
   return mixed ^ (static_cast<std::uint64_t>(match) << 61);
 }
 
+std::size_t UsageIndex::shapeOf(std::string_view text) {
+  const std::size_t first = foldByte(static_cast<unsigned char>(text.front()));
+  const std::size_t last = foldByte(static_cast<unsigned char>(text.back()));
+  return ((std::min<std::size_t>(text.size(), 255) * 257 + first) * 263 + last) % kShapeBits;
+}
+
 std::uint32_t UsageIndex::add(std::string_view name, Match match) {
+  if (!name.empty()) shapes_[shapeOf(name) / 64] |= std::uint64_t{1} << (shapeOf(name) % 64);
   std::uint64_t hash = 0;
   for (const char byte : name) hash = hash * kBase + byteValue(byte);
   const std::uint64_t slot = mapKey(hash, name.size(), match);
@@ -75,6 +84,12 @@ bool UsageIndex::scan(std::uint32_t file, std::string_view bytes, utilities::Lin
 }
 
 void UsageIndex::identifier(std::string_view text, std::int32_t line) {
+  // Handler names are found inside longer identifiers, which the shape test
+  // cannot know of.
+  if (!anyHandlerOf_ && !anyHandledBy_) {
+    const std::size_t shape = shapeOf(text);
+    if ((shapes_[shape / 64] & (std::uint64_t{1} << (shape % 64))) == 0) return;
+  }
   std::uint64_t hash = 0;
   bool underscore = false;
   for (std::size_t i = 0; i < text.size(); ++i) {

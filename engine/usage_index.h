@@ -78,6 +78,11 @@ class UsageIndex {
   // names being judged, and a bit test rules them out before any lookup.
   static constexpr std::size_t kFilterBits = 1 << 20;
   std::vector<std::uint64_t> filter_ = std::vector<std::uint64_t>(kFilterBits / 64, 0);
+  // Cheaper still, before any hashing: one bit per (length, first byte, last
+  // byte) of the whole names.
+  static constexpr std::size_t kShapeBits = 1 << 16;
+  static std::size_t shapeOf(std::string_view text);
+  std::vector<std::uint64_t> shapes_ = std::vector<std::uint64_t>(kShapeBits / 64, 0);
   bool anyHandlerOf_ = false;
   bool anyHandledBy_ = false;
   const LineSpan* spanOf(std::uint32_t key, std::uint32_t file) const;
