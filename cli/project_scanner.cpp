@@ -8,9 +8,12 @@
 #include "cli/scan_command.h"
 #include "cli/terminal_run_events.h"
 #include "cli/terminal_text.h"
+#include "diagnostics/app_globals.h"
+#include "diagnostics/locale_info.h"
 #include "engine/analyser.h"
 #include "runtime/vb_error.h"
 #include "runtime/codepage.h"
+#include "utilities/os_version.h"
 #include "utilities/vb_path.h"
 
 namespace cli {
@@ -47,6 +50,18 @@ int exitStatusOf(const engine::RunSummary& summary, bool bError, bool stopped) {
   if (bError || summary.projectMissing) return exit_status::Failed;
   return summary.reported > 0 ? exit_status::Reported : exit_status::NothingReported;
 }
+// The log's records name the system and the user's region, as the window's
+// do; a text set before (by the window, in one process) stays.
+void noteSystemForTheLog() {
+  bool bError = false;
+  if (diagnostics::gsOSVersion.empty()) {
+    diagnostics::gsOSVersion = utilities::msGetOSVersion(bError);
+    if (bError) diagnostics::gsOSVersion = utilities::kOsVersionUnknown;
+  }
+  bError = false;
+  if (diagnostics::gsUserRegion.empty()) diagnostics::gsUserRegion = diagnostics::msGetLocaleInfoUserRegionCode(bError);
+}
+
 }  // namespace
 
 ProjectScanner::ProjectScanner(const ScanOptions& options, std::ostream& err, const std::atomic<bool>* stop,
@@ -61,6 +76,7 @@ ProjectScanner::ProjectScanner(const ScanOptions& options, std::ostream& err, co
   diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&dialogs_);
   setup.beforeAsking = [this](const vb::VbError& failure) { failedFile_ = failure.file(); };
   diagnostics::installErrorHandler(std::move(setup));
+  noteSystemForTheLog();
 }
 
 ProjectScanner::~ProjectScanner() { diagnostics::installErrorHandler(previousSetup_); }

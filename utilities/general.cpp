@@ -29,15 +29,6 @@ std::string withoutBlanksAround(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string platformName(const platform::OsVersionInfo& info) {
-  if (!info.platformName.empty()) return info.platformName;
-  switch (info.platformId) {
-    case 0: return "Win3.x";
-    case 1: return "Win9x";
-    case 2: return "WinNT";
-    default: return "Unknown";
-  }
-}
 }  // namespace
 
 std::string gsGStringLeftStrip(std::string text, std::string strip, bool& bError) {
@@ -86,20 +77,6 @@ void gGPause(std::int16_t milliseconds, bool& bError) {
     while (static_cast<std::uint32_t>(platform::tickCount() - start) < wanted) {
     }
   });
-}
-
-std::string osVersionText(const platform::OsVersionInfo& info) {
-  return platformName(info) + " v" + std::to_string(info.major) + "." + std::to_string(info.minor) +
-         " Build " + std::to_string(info.build) + " " + info.servicePack;
-}
-
-std::string msGetOSVersion(bool& bError) {
-  std::string result;
-  diagnostics::ErrorTrap trap{kModule, "msGetOSVersion", bError};
-  std::optional<platform::OsVersionInfo> info;
-  if (!trap.step(1, [&] { info = platform::queryOsVersion(); })) return result;
-  trap.step(2, [&] { result = info ? osVersionText(*info) : kOsVersionUnknown; });
-  return result;
 }
 
 void raiseOnShellFailure(std::int32_t shellResult) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/system_services.h"
+#include "utilities/os_version.h"
 #include "utilities/placement.h"
 
 namespace utilities {
@@ -26,12 +27,6 @@ std::int16_t gnGAscii(std::string text, bool& bError);
 // Blocks the thread until the tick counter has advanced by at least
 // milliseconds; deliberately neither sleeps nor processes events.
 void gGPause(std::int16_t milliseconds, bool& bError);
-
-// "<platform> v<major>.<minor> Build <build> <service pack>", or
-// "Windows version unknown" when the system cannot tell.
-std::string msGetOSVersion(bool& bError);
-std::string osVersionText(const platform::OsVersionInfo& info);
-inline constexpr const char* kOsVersionUnknown = "Windows version unknown";
 
 // Raises the program-defined error of a failed "open" (source "ShellExecute",
 // "Error <n> has occurred with ShellExecute") when shellResult, a result of

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/scan_command.h"
+#include "platform/application_info.h"
 #include "tests/cli/scan_result.h"
 #include "tests/support/test_support.h"
 
@@ -57,6 +58,13 @@ TEST(ScanCommandTest, UnreadableFileIsAnsweredWithAbortAndExits2) {
   EXPECT_NE(result.err.find("Error!\nSource: frmScopster.mShowSourceGetPublics.2\n\nDevice I/O error\n"),
             std::string::npos)
       << result.err;
+  // Its log record names the system and the region, as the window's do.
+  const std::string log = test_support::readFile(platform::applicationFolder() /
+                                                 (std::string(platform::ApplicationInfo::kExeName) + ".log"));
+  const std::size_t locale = log.rfind("  Locale: ");
+  ASSERT_NE(locale, std::string::npos) << log;
+  EXPECT_NE(log.substr(locale + 10, 2), "\r\n") << log;
+  EXPECT_NE(log[locale - 1], ' ') << "no system text before the locale:\n" << log;
 }
 #endif
 
