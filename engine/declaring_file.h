@@ -3,9 +3,7 @@
 // declarations with the lines they cover, and the names whose events its
 // handlers answer.
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,27 +40,9 @@ void readDeclarations(DeclaringFile& file, utilities::LineEnds ends, bool isForm
 // LineEnds::Crlf ends lines at CR and CR LF only, as VB6 reads them.
 template <typename OnLine>
 void forEachLine(std::string_view bytes, utilities::LineEnds ends, OnLine&& onLine) {
-  const bool lf = ends == utilities::LineEnds::Any;
-  const std::size_t size = bytes.size();
-  // The next CR and LF at or after the current line, each found again only
-  // once passed: linear, and memchr's speed.
-  const auto next = [&](char byte, std::size_t from) {
-    const void* found = std::memchr(bytes.data() + from, byte, size - from);
-    return found == nullptr ? size : static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
-  };
-  std::size_t nextCr = next('\r', 0);
-  std::size_t nextLf = lf ? next('\n', 0) : size;
+  utilities::LineCursor cursor(bytes, ends);
   std::int32_t number = 0;
-  std::size_t at = 0;
-  while (at < size) {
-    if (nextCr < at) nextCr = next('\r', at);
-    if (lf && nextLf < at) nextLf = next('\n', at);
-    const std::size_t end = std::min(nextCr, nextLf);
-    onLine(bytes.substr(at, end - at), ++number);
-    if (end == size) return;
-    at = end + 1;
-    if (bytes[end] == '\r' && at < size && bytes[at] == '\n') ++at;
-  }
+  while (!cursor.atEnd()) onLine(cursor.readLine(), ++number);
 }
 
 }  // namespace engine

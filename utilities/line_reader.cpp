@@ -41,11 +41,21 @@ std::size_t countTerminators(std::string_view bytes, std::size_t from, std::size
 
 }  // namespace
 
-std::size_t LineCursor::endOfLine(std::size_t from) const {
-  if (ends_ == LineEnds::Any) return bytes_.find_first_of("\r\n", from);
+std::size_t LineCursor::next(char byte, std::size_t from) const {
   const char* begin = bytes_.data() + from;
-  const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', bytes_.size() - from));
-  return cr == nullptr ? std::string_view::npos : from + static_cast<std::size_t>(cr - begin);
+  const auto* found = static_cast<const char*>(std::memchr(begin, byte, bytes_.size() - from));
+  return found == nullptr ? std::string_view::npos : from + static_cast<std::size_t>(found - begin);
+}
+
+// The next CR and LF are each searched again only once the cursor has passed
+// them: linear over the whole text, at memchr's speed.
+std::size_t LineCursor::endOfLine(std::size_t from) {
+  if (!crSearched_ || nextCr_ < from) nextCr_ = next('\r', from);
+  crSearched_ = true;
+  if (ends_ == LineEnds::Crlf) return nextCr_;
+  if (!lfSearched_ || nextLf_ < from) nextLf_ = next('\n', from);
+  lfSearched_ = true;
+  return std::min(nextCr_, nextLf_);
 }
 
 std::string_view LineCursor::readLine() {

@@ -33,11 +33,17 @@ class LineCursor {
   std::string_view readLine();
 
  private:
-  std::size_t endOfLine(std::size_t from) const;
+  std::size_t endOfLine(std::size_t from);
+  std::size_t next(char byte, std::size_t from) const;
 
   std::string_view bytes_;
   LineEnds ends_;
   std::size_t position_ = 0;
+  // Where the next CR and LF were found (npos: none); valid once searched.
+  std::size_t nextCr_ = 0;
+  std::size_t nextLf_ = 0;
+  bool crSearched_ = false;
+  bool lfSearched_ = false;
 };
 
 // fileName is a path as the program holds it (Windows-1252, either slash).
