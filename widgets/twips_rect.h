@@ -1,11 +1,10 @@
 #pragma once
-// A control's place in twips, as the form designer gives it: the left and top
-// edges and the size, all single precision like the form's own values.
+// The twips rectangle of the form logic, under the name the Qt helpers use.
+
+#include "forms/twips_rect.h"
 
 namespace widgets {
 
-struct TwipsRect {
-  float left, top, width, height;
-};
+using forms::TwipsRect;
 
 }  // namespace widgets
