@@ -70,3 +70,16 @@ function(scopster_add_tests name)
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
 endfunction()
+
+# The icon, version information and manifest of a Windows executable, from
+# resources/ (scopster.rc.in, made for each program).
+function(scopster_windows_resources target description)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(SCOPSTER_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
+  set(SCOPSTER_DESCRIPTION ${description})
+  set(SCOPSTER_EXE ${target})
+  configure_file(${PROJECT_SOURCE_DIR}/resources/scopster.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+endfunction()

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Writes scopster_icon.xpm: the 32 x 32, 16-colour window icon, a magnifying
-glass over a page of code. Run it from this folder after changing the drawing."""
+"""Writes scopster_icon.xpm and scopster.ico: the 32 x 32, 16-colour window
+icon, a magnifying glass over a page of code, for the Qt window and for the
+Windows resources. Run it from this folder after changing the drawing."""
 
 import math
+import struct
 
 SIZE = 32
 PALETTE = {
@@ -53,6 +55,31 @@ def main():
     lines.append("};")
     with open("scopster_icon.xpm", "w", encoding="ascii") as out:
         out.write("\n".join(lines) + "\n")
+    write_ico(rows)
+
+
+def write_ico(rows):
+    """One 32 x 32 image of 4 bits a pixel; transparent pixels are black in the
+    colour bitmap and set in the mask."""
+    colours = [key for key in PALETTE if PALETTE[key] != "None"]
+    index = {key: i for i, key in enumerate(colours)}
+    palette = b""
+    for i in range(16):
+        rgb = PALETTE[colours[i]] if i < len(colours) else "#000000"
+        red, green, blue = (int(rgb[j:j + 2], 16) for j in (1, 3, 5))
+        palette += bytes((blue, green, red, 0))
+    pixels = b""
+    mask = b""
+    for row in reversed(rows):  # bottom-up, as bitmaps are stored
+        nibbles = [index.get(key, 0) for key in row]
+        pixels += bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, SIZE, 2))
+        bits = "".join("1" if key == " " else "0" for key in row)
+        mask += int(bits, 2).to_bytes(SIZE // 8, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 4, 0, len(pixels) + len(mask), 0, 0, 16, 0)
+    image = header + palette + pixels + mask
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 22)
+    with open("scopster.ico", "wb") as out:
+        out.write(directory + image)
 
 
 if __name__ == "__main__":

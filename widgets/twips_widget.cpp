@@ -3,28 +3,16 @@
 #include <QWidget>
 
 #include "widgets/caption_fit.h"
-#include "widgets/twips.h"
+#include "forms/twips.h"
 
 namespace widgets {
 
-namespace {
-
-int pixelsCovering(float twips, double dpi) {
-  int pixels = twipsToPixels(twips, dpi);
-  if (pixelsToTwips(pixels, dpi) < twips) ++pixels;
-  return pixels;
-}
-
-}  // namespace
+using forms::pixelsCovering;
+using forms::pixelsToTwips;
 
 QRect pixelRect(const TwipsRect& twips, const QWidget& widget) {
-  const double dpiX = widget.logicalDpiX();
-  const double dpiY = widget.logicalDpiY();
-  const int left = twipsToPixels(twips.left, dpiX);
-  const int top = twipsToPixels(twips.top, dpiY);
-  const int right = twipsToPixels(twips.left + twips.width, dpiX);
-  const int bottom = twipsToPixels(twips.top + twips.height, dpiY);
-  return {left, top, right - left, bottom - top};
+  const forms::PixelRect pixels = forms::pixelRect(twips, widget.logicalDpiX(), widget.logicalDpiY());
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 void setTwipsGeometry(QWidget& widget, const TwipsRect& twips) {

@@ -9,9 +9,7 @@ class QWidget;
 
 namespace widgets {
 
-// The pixel rectangle of a rectangle in twips. Its edges are converted rather
-// than its size, so that controls that meet in twips meet on screen too; every
-// window places its controls through this one rule.
+// The pixel rectangle of a rectangle in twips (forms::pixelRect).
 QRect pixelRect(const TwipsRect& twips, const QWidget& widget);
 // Places widget at pixelRect(twips), grown where its caption needs more room
 // in the current font (caption_fit.h).

@@ -3,14 +3,14 @@
 #include <cmath>
 #include <limits>
 
-#include "widgets/twips.h"
+#include "forms/twips.h"
 #include "runtime/vb_error.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-using widgets::pixelsToTwips;
-using widgets::twipsToPixels;
+using forms::pixelsToTwips;
+using forms::twipsToPixels;
 
 TEST(TwipsTest, ConvertsAtTheLogicalDpiRoundingToNearest) {
   struct Case {

@@ -1,11 +1,11 @@
-#include "widgets/twips.h"
+#include "forms/twips.h"
 
 #include <cmath>
 #include <limits>
 
 #include "runtime/vb_error.h"
 
-namespace widgets {
+namespace forms {
 
 namespace {
 
@@ -31,4 +31,22 @@ float pixelsToTwips(int pixels, double logicalDpi) {
   return static_cast<float>(twips);
 }
 
-}  // namespace widgets
+}  // namespace forms
+
+namespace forms {
+
+int pixelsCovering(float twips, double logicalDpi) {
+  int pixels = twipsToPixels(twips, logicalDpi);
+  if (pixelsToTwips(pixels, logicalDpi) < twips) ++pixels;
+  return pixels;
+}
+
+PixelRect pixelRect(const TwipsRect& twips, double dpiX, double dpiY) {
+  const int left = twipsToPixels(twips.left, dpiX);
+  const int top = twipsToPixels(twips.top, dpiY);
+  const int right = twipsToPixels(twips.left + twips.width, dpiX);
+  const int bottom = twipsToPixels(twips.top + twips.height, dpiY);
+  return {left, top, right - left, bottom - top};
+}
+
+}  // namespace forms
