@@ -31,6 +31,7 @@
 #include "main_window/window_run_view.h"
 #include "platform/qt/qt_text.h"
 #include "platform/settings_store.h"
+#include "platform/system_services.h"
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "runtime/vb_numbers.h"
@@ -127,7 +128,7 @@ std::string folderOf(const std::string& fileName) {
 void WindowOptions::processWindowEvents() { QCoreApplication::processEvents(); }
 
 frmScopster::frmScopster(WindowOptions options)
-    : options_(std::move(options)), placement_(*this), geometry_(designGeometry()) {
+    : options_(std::move(options)), placement_(*this), geometry_(forms::designGeometry()) {
   setObjectName(QString::fromLatin1(kFormName.data(), static_cast<int>(kFormName.size())));
   setWindowIcon(widgets::scopsterIcon());
   createControls();
@@ -252,7 +253,7 @@ float frmScopster::minimumOuterWidth() const {
   const int pixels = metrics.horizontalAdvance(QString::fromLatin1(kWidestRunTimeCaption)) + margins.left() +
                      margins.right() + 2 * lblRunTime_->frameWidth();
   const float frame = widgets::twipsX(frameGeometry().width() - centralWidget()->width(), *this);
-  return main_window::minimumOuterWidth(geometry_, widgets::twipsX(pixels + 1, *this), frame);
+  return forms::minimumOuterWidth(geometry_, widgets::twipsX(pixels + 1, *this), frame);
 }
 
 // The design's client area below the menu bar.
@@ -322,32 +323,32 @@ void frmScopster::Form_Resize() {
   ErrorTrap trap{kFormName, "Form_Resize", bError};
   float innerWidth = 0;
   float innerHeight = 0;
-  ResizeDecision decision{ResizeAction::Nothing, 0};
+  forms::ResizeDecision decision{forms::ResizeAction::Nothing, 0};
   if (!trap.step(1, [&] {
         const QWidget& client = *centralWidget();
         innerWidth = isMinimized() ? 0 : widgets::twipsX(client.width(), client);
         innerHeight = widgets::twipsY(client.height(), client);
         const QRect outer = frameGeometry();
-        decision = decideResize(innerWidth, widgets::twipsX(outer.width(), *this),
+        decision = forms::decideResize(innerWidth, widgets::twipsX(outer.width(), *this),
                                 widgets::twipsY(outer.height(), *this), minimumOuterWidth());
       }))
     return;
   switch (decision.action) {
-    case ResizeAction::Nothing:
+    case forms::ResizeAction::Nothing:
       return;
-    case ResizeAction::SetOuterWidth:
+    case forms::ResizeAction::SetOuterWidth:
       trap.step(2, [&] { setOuterWidth(decision.value); });
       return;
-    case ResizeAction::SetOuterHeight:
+    case forms::ResizeAction::SetOuterHeight:
       trap.step(3, [&] { setOuterHeight(decision.value); });
       return;
-    case ResizeAction::Layout:
+    case forms::ResizeAction::Layout:
       break;
   }
   const auto places = controlPlaces();
   for (int row = 1; row <= kLayoutRowCount; ++row)
     if (!trap.step(3 + row, [&] {
-          layoutRow(row, geometry_, innerWidth, innerHeight);
+          forms::layoutRow(row, geometry_, innerWidth, innerHeight);
           placeControl(places[static_cast<std::size_t>(row - 1)]);
         }))
       return;
@@ -438,7 +439,7 @@ void frmScopster::mnuFileLastFile_Click(std::int16_t index) {
         runView_->setSourceText(vb::Right(caption, vb::Len(caption) - kRecentPrefixLength));
       }))
     return;
-  trap.step(2, [&] { gLastFileUpdate(*recentFiles_, bError); });
+  trap.step(2, [&] { forms::gLastFileUpdate(*recentFiles_, bError); });
 }
 
 void frmScopster::mnuFileExit_Click() {
@@ -450,7 +451,7 @@ void frmScopster::mnuFileExit_Click() {
 void frmScopster::mnuHelpHelp_Click() {
   bool bError = false;
   ErrorTrap trap{kFormName, "mnuHelpHelp_Click", bError};
-  trap.step(1, [&] { utilities::gGShowHelp(bError); });
+  trap.step(1, [&] { utilities::gGShowHelp(platform::openDocument, bError); });
 }
 
 void frmScopster::mnuHelpAbout_Click() {
@@ -463,7 +464,7 @@ void frmScopster::mnuHelpAbout_Click() {
 
 void frmScopster::mGetSettings(bool& bError) {
   ErrorTrap trap{kFormName, "mGetSettings", bError};
-  if (!trap.step(1, [&] { gLastFileRead(*recentFiles_, bError); })) return;
+  if (!trap.step(1, [&] { forms::gLastFileRead(*recentFiles_, bError); })) return;
   if (bError) return;
   if (!trap.step(2, [&] {
         const std::string newest = recentFiles_->recentEntryCaption(1);
@@ -496,7 +497,7 @@ void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
   // Cancel leaves the pattern in the file name.
   if (fileName.empty() || fileName.find('*') != std::string::npos) return;
   if (!trap.step(4, [&] { runView_->setSourceText(fileName); })) return;
-  trap.step(5, [&] { gLastFileUpdate(*recentFiles_, bError); });
+  trap.step(5, [&] { forms::gLastFileUpdate(*recentFiles_, bError); });
 }
 
 }  // namespace main_window

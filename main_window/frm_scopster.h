@@ -20,7 +20,7 @@
 #include "engine/analyser.h"
 #include "forms/result_list_presenter.h"
 #include "main_window/default_printer.h"
-#include "main_window/form_layout.h"
+#include "forms/form_layout.h"
 #include "platform/application_info.h"
 #include "widgets/widget_placement.h"
 
@@ -39,6 +39,10 @@ class VbCheckBox;
 }
 
 namespace main_window {
+
+using forms::FormGeometry;
+using forms::TwipsRect;
+using forms::kLayoutRowCount;
 
 class RecentFileMenu;
 class ResultList;

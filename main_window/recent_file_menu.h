@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "main_window/recent_files.h"
+#include "forms/scopster_view.h"
+
+#include "forms/recent_files.h"
 
 class QAction;
 class QLineEdit;
@@ -15,9 +17,9 @@ class QMenu;
 
 namespace main_window {
 
-inline constexpr std::int16_t kRecentFileCount = 4;
+using forms::kRecentFileCount;
 
-class RecentFileMenu : public RecentFileHost {
+class RecentFileMenu : public forms::RecentFileHost {
  public:
   // Appends the hidden separator mnuFileHyphenLastFile and the hidden entries
   // mnuFileLastFile1..4 to menu, which owns them. The project path is read

@@ -81,7 +81,7 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
     test_support::MemorySettingsStore settings;
     Menu menu(c.before, c.source);
     bool bError = false;
-    main_window::gLastFileUpdate(menu.entries(), bError);
+    forms::gLastFileUpdate(menu.entries(), bError);
 
     const Menu expected(c.after);
     EXPECT_EQ(menu.captions(), c.after) << c.what;
@@ -105,7 +105,7 @@ TEST(RecentFilesTest, ReadShowsStoredEntriesVerbatim) {
     for (std::size_t i = 0; i < 4; ++i) settings.put(key(i), stored[i]);
     Menu menu;
     bool bError = false;
-    main_window::gLastFileRead(menu.entries(), bError);
+    forms::gLastFileRead(menu.entries(), bError);
     EXPECT_EQ(menu.captions(), stored);
     EXPECT_EQ(menu.shown(), Menu(stored).shown());
     EXPECT_EQ(menu.separatorShown(), separator) << stored[0];
@@ -118,7 +118,7 @@ TEST(RecentFilesTest, StoreFailureLeavesTheMenuUpdated) {
   platform::installSettingsStore(nullptr);
   Menu menu({"&1 C:\\A.vbp"}, "C:\\B.vbp");
   bool bError = false;
-  main_window::gLastFileUpdate(menu.entries(), bError);
+  forms::gLastFileUpdate(menu.entries(), bError);
   EXPECT_EQ(menu.captions(), (Captions{"&1 C:\\B.vbp", "&2 C:\\A.vbp", "", ""}));
   ASSERT_EQ(handler.boxCount(), 1U);  // Abort stops at the first key
   EXPECT_EQ(handler.prompt(0).rfind("Source: modLastFile.gLastFileUpdate.5\r\n", 0), 0U);

@@ -5,11 +5,9 @@
 
 #include <functional>
 
-#include "widgets/twips_rect.h"
+#include "forms/twips_rect.h"
 
-namespace main_window {
-
-using widgets::TwipsRect;
+namespace forms {
 
 struct FormGeometry {
   TwipsRect lstText, cmdAnalyse, chkAutoScroll, txtSource, lblRunTime, lblProcessing,
@@ -58,4 +56,4 @@ void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,
 void layoutControls(FormGeometry& g, float innerWidth, float innerHeight,
                     const ListHeightFn& actualListHeight = {});
 
-}  // namespace main_window
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "main_window/form_layout.h"
+#include "forms/form_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "runtime/vb_error.h"
 
-namespace main_window {
+namespace forms {
 
 namespace {
 
@@ -129,4 +129,4 @@ void layoutControls(FormGeometry& g, float innerWidth, float innerHeight,
     layoutRow(row, g, innerWidth, innerHeight, actualListHeight);
 }
 
-}  // namespace main_window
+}  // namespace forms

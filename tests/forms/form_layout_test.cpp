@@ -3,14 +3,14 @@
 #include <cmath>
 #include <vector>
 
-#include "main_window/form_layout.h"
+#include "forms/form_layout.h"
 #include "runtime/vb_error.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-using main_window::FormGeometry;
-using main_window::TwipsRect;
+using forms::FormGeometry;
+using forms::TwipsRect;
 using Rect = TwipsRect FormGeometry::*;
 using Field = float TwipsRect::*;
 
@@ -18,9 +18,9 @@ constexpr float kDesignWidth = 6000;  // the client area of the design
 constexpr float kDesignHeight = 5010;
 
 FormGeometry laidOut(float innerWidth, float innerHeight,
-                     const main_window::ListHeightFn& actualListHeight = {}) {
-  FormGeometry g = main_window::designGeometry();
-  main_window::layoutControls(g, innerWidth, innerHeight, actualListHeight);
+                     const forms::ListHeightFn& actualListHeight = {}) {
+  FormGeometry g = forms::designGeometry();
+  forms::layoutControls(g, innerWidth, innerHeight, actualListHeight);
   return g;
 }
 
@@ -92,10 +92,10 @@ TEST(FormLayoutTest, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
        &FormGeometry::txtSource},
   };
   for (const auto& c : cases) {
-    FormGeometry g = main_window::designGeometry();
+    FormGeometry g = forms::designGeometry();
     c.prepare(g);
     const TwipsRect before = g.*c.failing;
-    EXPECT_EQ(test_support::raisedVbError([&] { main_window::layoutControls(g, kDesignWidth, kDesignHeight); }),
+    EXPECT_EQ(test_support::raisedVbError([&] { forms::layoutControls(g, kDesignWidth, kDesignHeight); }),
               vb::err::Overflow)
         << c.what;
     for (const Field field : kFields) EXPECT_EQ((g.*c.failing).*field, before.*field) << c.what;
