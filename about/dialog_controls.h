@@ -1,5 +1,10 @@
 #pragma once
-// The controls the About and question dialogs are made of.
+// The controls the small dialogs are made of, and how their views set what
+// the form logic gives them.
+
+#include <string_view>
+
+#include "widgets/twips_rect.h"
 
 class QLabel;
 class QPushButton;
@@ -11,11 +16,20 @@ namespace about {
 // the desktop's default would cut their texts.
 void useDesignFont(QWidget& dialog);
 
-QPushButton* newButton(const char* name, const char* caption, QWidget* parent);
+QPushButton* newButton(const char* name, QWidget* parent);
 // A top-left aligned, word-wrapping label.
-QLabel* newLabel(const char* name, const char* text, QWidget* parent);
-// A one-pixel horizontal line in colour (0xRRGGBB) from x1 to x2 at y, in
-// twips: half of an etched separator.
-QWidget* newLine(const char* name, unsigned colour, float x1, float x2, float y, QWidget* parent);
+QLabel* newLabel(const char* name, QWidget* parent);
+// A line in colour (0xRRGGBB), placed with placeControl: half of an etched
+// separator.
+QWidget* newLine(const char* name, unsigned colour, QWidget* parent);
+
+// A label's text or a button's caption, from UTF-8. Raises Invalid property
+// value (380) for a control that shows no caption.
+void setCaption(QWidget& control, std::string_view utf8);
+// Places a control in its parent; a place of height 0 is a line one pixel
+// thick.
+void placeControl(QWidget& control, const widgets::TwipsRect& place);
+// The dialog's inner size.
+void setClientSize(QWidget& dialog, float width, float height);
 
 }  // namespace about

@@ -1,63 +1,50 @@
 #pragma once
-// The About box: product, version and the maker's details, with the web and
-// e-mail links, the newsletter, the system-information program and the
-// bug-report switch. It prompts for the newsletter now and then on closing.
+// The About box drawn with Qt: the controls of forms::frmAbout, whose events
+// it forwards.
 
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
-#include <string>
+#include <memory>
+#include <string_view>
+
+#include "forms/about_view.h"
+#include "forms/frm_about.h"
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
 
 namespace about {
 
-class LinkLabel;
-
-class frmAbout : public QDialog {
+class frmAbout : public QDialog, private forms::AboutView {
  public:
   explicit frmAbout(QWidget* parent = nullptr);
+  ~frmAbout() override;
 
-  void Form_Load();
-  void Form_Unload();
-  void chkSendBugReports_Click();
-  void cmdQuillpost_Click();
-  void cmdSysInfo_Click();
-  void lblWebSite_Click();
-  void lblEMail_Click();
+  forms::frmAbout& form() { return *form_; }
 
-  // Closing by any means ends here, once.
+  // Closing by any means ends here; the form unloads once.
   void done(int result) override;
 
  private:
+  static constexpr std::size_t kControlCount = static_cast<std::size_t>(forms::AboutControl::Line1) + 1;
+
   void createControls();
   void createLinks();
-  void placeControls();
-  void placeTwipsControls();
-  void mStartSysInfo(bool& bError);
-  std::string msCompanyNameTelFaxMSN(bool& bError);
+  QWidget& control(forms::AboutControl which) const;
 
-  QLabel* imgICon_ = nullptr;
-  QLabel* lblNameVersion_ = nullptr;
-  QLabel* lblCopyright_ = nullptr;
-  QLabel* lblCompanyInfo_ = nullptr;
-  QLabel* lblEMailLbl_ = nullptr;
-  LinkLabel* lblEMail_ = nullptr;
-  QLabel* lblWebLbl_ = nullptr;
-  LinkLabel* lblWebSite_ = nullptr;
-  QPushButton* cmdQuillpost_ = nullptr;
-  QPushButton* cmdSysInfo_ = nullptr;
+  void setTitle(std::string_view title) override;
+  void setClientSize(float width, float height) override;
+  void setCaption(forms::AboutControl which, std::string_view caption) override;
+  void placeControl(forms::AboutControl which, const forms::TwipsRect& place) override;
+  std::int16_t sendBugReportsValue() const override;
+  void setSendBugReportsValue(std::int16_t value) override;
+
+  std::array<QWidget*, kControlCount> controls_{};
   QCheckBox* chkSendBugReports_ = nullptr;
-  QLabel* lblDisclaimer_ = nullptr;
+  std::unique_ptr<forms::frmAbout> form_;
   bool unloaded_ = false;
 };
-
-// The contact lines, joined by CR alone.
-std::string companyContactLines();
-// The closings at which the newsletter prompt comes.
-bool isQuillpostPromptClosing(std::int16_t closing);
 
 // Loads a fresh About box and shows it modally.
 void showAboutBox(QWidget* parent);

@@ -1,26 +1,27 @@
 #pragma once
-// A small modal dialog in which the user types a text of several lines.
+// The multi-line text dialog drawn with Qt: the controls of
+// forms::frmMultiLineText, whose events it forwards.
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "forms/frm_multi_line_text.h"
+#include "forms/multi_line_text_view.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace about {
 
-class frmMultiLineText : public QDialog {
+class frmMultiLineText : public QDialog, private forms::MultiLineTextView {
  public:
   explicit frmMultiLineText(QWidget* parent = nullptr);
+  ~frmMultiLineText() override;
 
-  // What the dialog kept when it unloaded: the typed text, or "" after Cancel.
-  const std::string& text() const { return msText; }
-
-  void cmdOK_Click();
-  void cmdCancel_Click();
-  void Form_Unload();
+  forms::frmMultiLineText& form() { return *form_; }
 
   // Every way out (OK, Cancel, the close box, Escape) ends here.
   void done(int result) override;
@@ -30,22 +31,23 @@ class frmMultiLineText : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void createControls();
-  void placeControls();
+  QWidget& control(forms::MultiLineTextControl which) const;
+
+  void setTitle(std::string_view title) override;
+  void setClientSize(float width, float height) override;
+  void setCaption(forms::MultiLineTextControl which, std::string_view caption) override;
+  void placeControl(forms::MultiLineTextControl which, const forms::TwipsRect& place) override;
+  std::string text() const override;
+  void closeDialog(bool accepted) override;
 
   QPlainTextEdit* txtMultiLineText_ = nullptr;
   QPushButton* cmdOK_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
-  bool mbCancel = false;
-  std::string msText;
+  std::unique_ptr<forms::frmMultiLineText> form_;
 };
 
-// Shows a fresh dialog captioned caption modally and returns what it kept.
+// Shows a fresh dialog captioned caption (Windows-1252) modally and returns
+// what it kept.
 std::string showMultiLineText(std::string_view caption, QWidget* parent);
-
-// Asks through the installed Dialogs and returns the text trimmed of blanks
-// and NULs at both ends; "" when cancelled. On Abort of a failure, obError
-// is set and the text built so far is returned.
-std::string gsMultiLineText(std::string_view isHeader, bool& obError);
 
 }  // namespace about

@@ -6,90 +6,83 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include <iostream>
-
 #include "about/dialog_controls.h"
-#include "widgets/twips_widget.h"
-#include "diagnostics/send_email.h"
-#include "runtime/vb_error.h"
-
-namespace {
-
-using widgets::TwipsRect;
-
-constexpr TwipsRect kInnerArea{0, 0, 4635, 2010};
-constexpr TwipsRect kIcon{120, 120, 480, 480};
-constexpr TwipsRect kLabel{840, 240, 3255, 255};
-constexpr TwipsRect kYes{960, 720, 1095, 375};
-constexpr TwipsRect kNo{2400, 720, 1095, 375};
-constexpr TwipsRect kDontAsk{2640, 1560, 1695, 255};
-constexpr unsigned kGrey = 0x808080;
-constexpr unsigned kWhite = 0xFFFFFF;
-constexpr const char* kTooltip = "Fire one burst";
-
-}  // namespace
 
 namespace about {
 
+namespace {
+
+using forms::SendBugReportYNControl;
+constexpr unsigned kGrey = 0x808080;
+constexpr unsigned kWhite = 0xFFFFFF;
+
+}  // namespace
+
 frmSendBugReportYN::frmSendBugReportYN(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmSendBugReportYN"));
-  setWindowTitle(QStringLiteral("EMail bug report?"));
   setModal(true);
   useDesignFont(*this);
   createControls();
-  placeControls();
+  form_ = std::make_unique<forms::frmSendBugReportYN>(static_cast<forms::SendBugReportYNView&>(*this));
 }
+
+frmSendBugReportYN::~frmSendBugReportYN() = default;
 
 void frmSendBugReportYN::createControls() {
-  imgICon_ = newLabel("imgICon", "", this);
-  imgICon_->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-  lblLabel_ = newLabel("lblLabel", "Would you like to email Ombry a bug report?", this);
-  cmdYes_ = newButton("cmdYes", "&Yes", this);
-  cmdNo_ = newButton("cmdNo", "&No", this);
-  for (QPushButton* button : {cmdYes_, cmdNo_}) button->setToolTip(QString::fromLatin1(kTooltip));
-  chkDontAskMeAgain_ = new QCheckBox(QStringLiteral("&Don't ask me again"), this);
+  auto* icon = newLabel("imgICon", this);
+  icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+  // Made in this order, which is the dialog's stacking and focus order.
+  const std::pair<SendBugReportYNControl, QWidget*> made[] = {
+      {SendBugReportYNControl::imgICon, icon},
+      {SendBugReportYNControl::lblLabel, newLabel("lblLabel", this)},
+      {SendBugReportYNControl::cmdYes, newButton("cmdYes", this)},
+      {SendBugReportYNControl::cmdNo, newButton("cmdNo", this)},
+      {SendBugReportYNControl::chkDontAskMeAgain, chkDontAskMeAgain_ = new QCheckBox(this)},
+      {SendBugReportYNControl::linLine1, newLine("linLine1", kGrey, this)},
+      {SendBugReportYNControl::Line1, newLine("Line1", kWhite, this)},
+  };
+  for (const auto& [which, widget] : made) controls_[static_cast<std::size_t>(which)] = widget;
   chkDontAskMeAgain_->setObjectName(QStringLiteral("chkDontAskMeAgain"));
-  connect(cmdYes_, &QPushButton::clicked, this, [this] { cmdYes_Click(); });
-  connect(cmdNo_, &QPushButton::clicked, this, [this] { cmdNo_Click(); });
-  connect(chkDontAskMeAgain_, &QCheckBox::clicked, this, [this] { chkDontAskMeAgain_Click(); });
-  setTabOrder(cmdYes_, cmdNo_);
-  setTabOrder(cmdNo_, chkDontAskMeAgain_);
-  cmdYes_->setFocus();
+  auto* cmdYes = static_cast<QPushButton*>(&control(SendBugReportYNControl::cmdYes));
+  auto* cmdNo = static_cast<QPushButton*>(&control(SendBugReportYNControl::cmdNo));
+  connect(cmdYes, &QPushButton::clicked, this, [this] { form_->cmdYes_Click(); });
+  connect(cmdNo, &QPushButton::clicked, this, [this] { form_->cmdNo_Click(); });
+  connect(chkDontAskMeAgain_, &QCheckBox::clicked, this, [this] { form_->chkDontAskMeAgain_Click(); });
+  setTabOrder(cmdYes, cmdNo);
+  setTabOrder(cmdNo, chkDontAskMeAgain_);
+  cmdYes->setFocus();
 }
 
-void frmSendBugReportYN::placeControls() {
-  setFixedSize(widgets::pixelRect(kInnerArea, *this).size());
-  widgets::setTwipsGeometry(*imgICon_, kIcon);
-  widgets::setTwipsGeometry(*lblLabel_, kLabel);
-  widgets::setTwipsGeometry(*cmdYes_, kYes);
-  widgets::setTwipsGeometry(*cmdNo_, kNo);
-  widgets::setTwipsGeometry(*chkDontAskMeAgain_, kDontAsk);
-  // The etched separator: grey, then white one pixel lower.
-  newLine("linLine1", kGrey, 240, 4350, 1425, this);
-  newLine("Line1", kWhite, 240, 4305, 1440, this);
+QWidget& frmSendBugReportYN::control(SendBugReportYNControl which) const {
+  return *controls_.at(static_cast<std::size_t>(which));
 }
 
-void frmSendBugReportYN::cmdYes_Click() {
-  gbYes = true;
-  close();
+void frmSendBugReportYN::setTitle(std::string_view title) {
+  setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
 }
 
-void frmSendBugReportYN::cmdNo_Click() { close(); }
+void frmSendBugReportYN::setClientSize(float width, float height) { about::setClientSize(*this, width, height); }
 
-// This dialog runs inside the error handler, so a failure to store the
-// setting cannot be reported through it again; it goes to standard error.
-void frmSendBugReportYN::chkDontAskMeAgain_Click() {
-  try {
-    diagnostics::gSaveSendBugReports(chkDontAskMeAgain_->isChecked() ? 0 : 1);
-  } catch (const vb::VbError& failure) {
-    std::cerr << "Scopster: the bug-report setting could not be stored (" << failure.description() << ")\n";
-  }
+void frmSendBugReportYN::setCaption(SendBugReportYNControl which, std::string_view caption) {
+  about::setCaption(control(which), caption);
 }
+
+void frmSendBugReportYN::placeControl(SendBugReportYNControl which, const forms::TwipsRect& place) {
+  about::placeControl(control(which), place);
+}
+
+void frmSendBugReportYN::setToolTip(SendBugReportYNControl which, std::string_view tip) {
+  control(which).setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+}
+
+std::int16_t frmSendBugReportYN::dontAskMeAgainValue() const { return chkDontAskMeAgain_->isChecked() ? 1 : 0; }
+
+void frmSendBugReportYN::closeDialog(bool yes) { done(yes ? Accepted : Rejected); }
 
 bool askToSendBugReport(QWidget* parent) {
   frmSendBugReportYN dialog(parent);
   dialog.exec();
-  return dialog.gbYes;
+  return dialog.form().gbYes;
 }
 
 }  // namespace about

@@ -6,46 +6,21 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QRect>
 #include <QScreen>
-#include <QString>
 
 #include <chrono>
-#include <string>
 
-#include "diagnostics/app_globals.h"
-#include "diagnostics/error_handler.h"
-#include "diagnostics/error_trap.h"
-#include "platform/application_info.h"
-#include "platform/qt/qt_text.h"
-#include "utilities/general.h"
-#include "widgets/twips_rect.h"
+#include "about/dialog_controls.h"
 #include "widgets/paint_wait.h"
-#include "widgets/twips_widget.h"
 
 namespace about {
 
 namespace {
 
-using widgets::pixelRect;
-using widgets::TwipsRect;
-using platform::ApplicationInfo;
+using forms::SplashControl;
 
-constexpr const char* kObjectName = "frmSplash";
-constexpr std::int16_t kPauseMilliseconds = 400;
+// A window system that never shows the splash must not hold up the start.
 constexpr std::chrono::milliseconds kPaintWaitLimit{2000};
-constexpr const char* kWarning =
-    "Warning: This programme may be harmful to management consultants and accountants";
-
-// The window's inner area; the frame sits in it, everything else in the frame.
-constexpr float kInnerWidth = 5400;
-constexpr float kInnerHeight = 3030;
-constexpr TwipsRect kFrame{120, 60, 5160, 2850};
-constexpr TwipsRect kLogo{240, 240, 240, 240};
-constexpr TwipsRect kProductName{2910, 480, 2025, 330};
-constexpr TwipsRect kCopyright{2640, 840, 2295, 255};
-constexpr TwipsRect kComments{3600, 1440, 1365, 270};
-constexpr TwipsRect kWarningBox{240, 2160, 4815, 435};
 
 QFont normalFont(const QString& family, qreal points) {
   QFont font(family);
@@ -73,7 +48,7 @@ QPixmap logoPixmap() {
 
 // One line of text; a longer caption widens the label rather than wrapping
 // onto a line below its height.
-QLabel* newLabel(const char* name, QWidget* parent) {
+QLabel* newLineLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -83,86 +58,71 @@ QLabel* newLabel(const char* name, QWidget* parent) {
 }  // namespace
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-  setObjectName(QString::fromLatin1(kObjectName));
+  setObjectName(QStringLiteral("frmSplash"));
   createControls();
-  placeControls();
+  form_ = std::make_unique<forms::frmSplash>(static_cast<forms::SplashView&>(*this));
 }
+
+frmSplash::~frmSplash() = default;
 
 void frmSplash::createControls() {
-  fra1_ = new QGroupBox(this);
-  fra1_->setObjectName(QStringLiteral("fra1"));
-  imgLogo_ = newLabel("imgLogo", fra1_);
-  imgLogo_->setPixmap(logoPixmap());
-  imgLogo_->setScaledContents(true);
-  lblProductName_ = newLabel("lblProductName", fra1_);
-  lblProductName_->setFont(normalFont(QStringLiteral("Arial"), 14.25));
-  lblCopyright_ = newLabel("lblCopyright", fra1_);
-  lblCopyright_->setText(platform::qStringFromCp1252(ApplicationInfo::kLegalCopyright));
-  lblComments_ = newLabel("lblComments", fra1_);
-  lblComments_->setFont(normalFont(QStringLiteral("Arial"), 12));
-  lblWarning_ = newLabel("lblWarning", fra1_);
-  lblWarning_->setWordWrap(true);  // two lines by design
-  lblWarning_->setFont(normalFont(QStringLiteral("Arial Narrow"), 8.25));
-  lblWarning_->setText(QString::fromLatin1(kWarning));
+  auto* frame = new QGroupBox(this);
+  frame->setObjectName(QStringLiteral("fra1"));
+  auto* logo = newLineLabel("imgLogo", frame);
+  logo->setPixmap(logoPixmap());
+  logo->setScaledContents(true);
+  auto* productName = newLineLabel("lblProductName", frame);
+  productName->setFont(normalFont(QStringLiteral("Arial"), 14.25));
+  auto* copyright = newLineLabel("lblCopyright", frame);
+  auto* comments = newLineLabel("lblComments", frame);
+  comments->setFont(normalFont(QStringLiteral("Arial"), 12));
+  auto* warning = newLineLabel("lblWarning", frame);
+  warning->setWordWrap(true);  // two lines by design
+  warning->setFont(normalFont(QStringLiteral("Arial Narrow"), 8.25));
+  controls_ = {frame, logo, productName, copyright, comments, warning};
 }
 
-void frmSplash::placeControls() {
-  setFixedSize(pixelRect({0, 0, kInnerWidth, kInnerHeight}, *this).size());
-  widgets::setTwipsGeometry(*fra1_, kFrame);
-  widgets::setTwipsGeometry(*imgLogo_, kLogo);
-  widgets::setTwipsGeometry(*lblProductName_, kProductName);
-  widgets::setTwipsGeometry(*lblCopyright_, kCopyright);
-  widgets::setTwipsGeometry(*lblComments_, kComments);
-  widgets::setTwipsGeometry(*lblWarning_, kWarningBox);
+QWidget& frmSplash::control(SplashControl which) const { return *controls_.at(static_cast<std::size_t>(which)); }
+
+// The splash has no title bar.
+void frmSplash::setTitle(std::string_view title) {
+  setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}
+
+void frmSplash::setClientSize(float width, float height) {
+  about::setClientSize(*this, width, height);
   if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 
-void frmSplash::Form_Load() {
-  bool bError = false;
-  diagnostics::ErrorTrap trap{kObjectName, "Form_Load", bError};
-  if (!trap.step(1, [&] {
-        diagnostics::gsProductVersion =
-            std::string(ApplicationInfo::kProductName) + " " + diagnostics::gsVersionText();
-      }))
-    return;
-  if (!trap.step(2, [&] {
-        lblProductName_->setText(platform::qStringFromCp1252(diagnostics::gsProductVersion));
-      }))
-    return;
-  if (!trap.step(3, [&] {
-        lblComments_->setText(platform::qStringFromCp1252(ApplicationInfo::kComments));
-      }))
-    return;
-  // The pause below blocks the event loop, so the window must be on screen
-  // and painted before it starts. The wait is bounded: a window system that
-  // never shows the splash must not hold up the start.
-  if (!trap.step(4, [&] {
-        placeControls();  // the captions set above may need more room
-        show();
-        widgets::waitUntilPainted(*this, kPaintWaitLimit);
-      }))
-    return;
-  trap.step(5, [&] { utilities::gGPause(kPauseMilliseconds, bError); });
+void frmSplash::setCaption(SplashControl which, std::string_view caption) {
+  about::setCaption(control(which), caption);
 }
 
-void frmSplash::Form_KeyPress() {
-  bool bError = false;
-  diagnostics::ErrorTrap trap{kObjectName, "Form_KeyPress", bError};
-  trap.step(1, [&] { close(); });
+void frmSplash::placeControl(SplashControl which, const forms::TwipsRect& place) {
+  about::placeControl(control(which), place);
 }
+
+// The pause that follows blocks the event loop, so the window must be on
+// screen and painted before it starts.
+void frmSplash::showPainted() {
+  show();
+  widgets::waitUntilPainted(*this, kPaintWaitLimit);
+}
+
+void frmSplash::closeWindow() { close(); }
 
 void frmSplash::keyPressEvent(QKeyEvent* event) {
   if (event->text().isEmpty()) {
     QWidget::keyPressEvent(event);
     return;
   }
-  Form_KeyPress();
+  form_->Form_KeyPress();
 }
 
 QPointer<frmSplash> showSplash() {
   QPointer<frmSplash> splash = new frmSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
-  splash->Form_Load();
+  splash->form().Form_Load();
   return splash;
 }
 

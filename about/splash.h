@@ -1,42 +1,48 @@
 #pragma once
-// The splash window: product name and version, copyright, comments and a
-// warning line, shown while the main window loads. Loading it builds
-// gsProductVersion, which the rest of start-up copies.
+// The splash window drawn with Qt: the controls of forms::frmSplash, whose
+// key presses it forwards.
 
 #include <QPointer>
 #include <QWidget>
 
-class QGroupBox;
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "forms/frm_splash.h"
+#include "forms/splash_view.h"
+
 class QKeyEvent;
-class QLabel;
 
 namespace about {
 
-class frmSplash : public QWidget {
+class frmSplash : public QWidget, private forms::SplashView {
   Q_OBJECT
 
  public:
   explicit frmSplash(QWidget* parent = nullptr);
+  ~frmSplash() override;
 
-  // Sets gsProductVersion and the labels, shows the window fully painted,
-  // then blocks for the 400 ms pause.
-  void Form_Load();
-  // Any key that types a character (Escape and Enter included) unloads it.
-  void Form_KeyPress();
+  forms::frmSplash& form() { return *form_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void createControls();
-  void placeControls();
+  static constexpr std::size_t kControlCount = static_cast<std::size_t>(forms::SplashControl::lblWarning) + 1;
 
-  QGroupBox* fra1_ = nullptr;
-  QLabel* imgLogo_ = nullptr;
-  QLabel* lblProductName_ = nullptr;
-  QLabel* lblCopyright_ = nullptr;
-  QLabel* lblComments_ = nullptr;
-  QLabel* lblWarning_ = nullptr;
+  void createControls();
+  QWidget& control(forms::SplashControl which) const;
+
+  void setTitle(std::string_view title) override;
+  void setClientSize(float width, float height) override;
+  void setCaption(forms::SplashControl which, std::string_view caption) override;
+  void placeControl(forms::SplashControl which, const forms::TwipsRect& place) override;
+  void showPainted() override;
+  void closeWindow() override;
+
+  std::array<QWidget*, kControlCount> controls_{};
+  std::unique_ptr<forms::frmSplash> form_;
 };
 
 // Creates the splash window, deleted when it closes, and runs its Form_Load.

@@ -10,7 +10,7 @@
 #include "diagnostics/dialogs.h"
 #include "diagnostics/error_handler.h"
 
-namespace about {
+namespace forms {
 
 class SendFailureWatch : public diagnostics::Dialogs {
  public:
@@ -33,4 +33,4 @@ class SendFailureWatch : public diagnostics::Dialogs {
   bool sendFailed_ = false;
 };
 
-}  // namespace about
+}  // namespace forms

@@ -1,11 +1,11 @@
-#include "about/send_failure_watch.h"
+#include "forms/send_failure_watch.h"
 
 #include <utility>
 
 #include "diagnostics/send_email.h"
 #include "runtime/vb_error.h"
 
-namespace about {
+namespace forms {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::string SendFailureWatch::openFile(const diagnostics::FileOpenRequest& reque
 
 std::string SendFailureWatch::multiLineText(std::string_view caption) { return dialogs_.multiLineText(caption); }
 
-}  // namespace about
+}  // namespace forms

@@ -1,0 +1,46 @@
+#pragma once
+// The About box's behaviour: product, version and the maker's details, the
+// web and e-mail links, the newsletter, the system-information program and
+// the bug-report switch; now and then on closing, the newsletter prompt.
+// Message boxes, mail and the settings go through the installed error
+// handler's Dialogs, mail transport and settings store.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "forms/about_view.h"
+
+namespace forms {
+
+struct AboutServices {
+  // Opens an address with the desktop's program and returns the shell's
+  // value: above 32 on success (platform::openDocument).
+  std::function<std::int32_t(std::string_view)> openDocument;
+};
+
+class frmAbout {
+ public:
+  // Gives the view its fixed captions and places.
+  frmAbout(AboutView& view, AboutServices services);
+
+  void Form_Load();
+  void Form_Unload();
+  void chkSendBugReports_Click();
+  void cmdQuillpost_Click();
+  void cmdSysInfo_Click();
+  void lblWebSite_Click();
+  void lblEMail_Click();
+
+ private:
+  void setFixedCaptions();
+  void placeControls();
+  void mStartSysInfo(bool& bError);
+  std::string msCompanyNameTelFaxMSN(bool& bError);
+
+  AboutView& view_;
+  AboutServices services_;
+};
+
+}  // namespace forms
