@@ -1,5 +1,7 @@
 #include "win32/message_pump.h"
 
+#include "runtime/vb_error.h"
+
 namespace win32 {
 
 namespace {
@@ -62,12 +64,25 @@ bool processPendingMessages() {
   return true;
 }
 
+void runModalLoop(const bool& done) {
+  MSG message{};
+  while (!done) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (got == -1) vb::raise(vb::err::InternalError);
+    dispatch(message);
+  }
+}
+
 int runMessageLoop() {
   MSG message{};
   for (;;) {
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
-    if (got == -1) return static_cast<int>(::GetLastError());
+    if (got == -1) vb::raise(vb::err::InternalError);
     dispatch(message);
   }
 }

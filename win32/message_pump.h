@@ -16,7 +16,12 @@ void setAcceleratorTarget(HWND window, HACCEL accelerators);
 // read, so that a caller stops yielding.
 bool processPendingMessages();
 
+// A modal window's loop: handles messages, waiting for each, until done is
+// true. A quit request ends it early and is put back for the main loop.
+void runModalLoop(const bool& done);
+
 // The main loop: runs until the quit request and returns its exit code.
+// Raises Internal error (51) when the system cannot deliver messages.
 int runMessageLoop();
 
 }  // namespace win32

@@ -9,6 +9,7 @@
 #include "runtime/vb_error.h"
 #include "win32/message_pump.h"
 #include "win32/scopster_ids.h"
+#include "win32/dialog_parts.h"
 #include "win32/wide_text.h"
 
 namespace win32 {
@@ -104,18 +105,8 @@ void ScopsterWindow::createControls() {
   if (!::SetWindowSubclass(box, &ScopsterWindow::sourceBoxProcedure, kSourceBoxSubclass,
                            reinterpret_cast<DWORD_PTR>(this)))
     vb::raise(vb::err::OutOfMemory);
-  toolTip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                               ::GetModuleHandleW(nullptr), nullptr);
-  if (toolTip_ == nullptr) vb::raise(vb::err::OutOfMemory);
-  wchar_t tip[] = L"Double click to browse";
-  TOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(box);
-  tool.lpszText = tip;
-  if (!::SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) vb::raise(vb::err::OutOfMemory);
+  toolTip_ = newToolTip(handle());
+  addToolTip(toolTip_, handle(), box, L"Double click to browse");
   ::SetFocus(control(ids::cmdAnalyse));
 }
 

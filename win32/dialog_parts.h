@@ -1,0 +1,25 @@
+#pragma once
+// What the small dialogs draw alike: the etched separator made of a grey and
+// a white line, and tooltips.
+
+#include <windows.h>
+
+#include <string>
+
+namespace win32 {
+
+struct SeparatorLines {
+  HWND grey;
+  HWND white;
+};
+
+// Answers WM_CTLCOLORSTATIC for the two lines with their colours; false for
+// any other message or control.
+bool paintSeparator(UINT message, WPARAM wParam, LPARAM lParam, SeparatorLines lines, LRESULT& brush);
+
+// A tooltip window for owner's controls. Raises Out of memory (7) when the
+// system cannot make it.
+HWND newToolTip(HWND owner);
+void addToolTip(HWND toolTip, HWND owner, HWND control, const std::wstring& tip);
+
+}  // namespace win32

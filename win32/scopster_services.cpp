@@ -1,0 +1,24 @@
+#include "win32/scopster_services.h"
+
+#include "platform/application_info.h"
+#include "platform/system_services.h"
+#include "win32/about_window.h"
+#include "win32/gdi_printer.h"
+#include "win32/splash_window.h"
+
+namespace win32 {
+
+forms::ScopsterServices scopsterServices(diagnostics::Dialogs& dialogs) {
+  forms::ScopsterServices services;
+  services.dialogs = &dialogs;
+  services.showSplash = [] { return showSplash(); };
+  services.showAboutBox = [] { showAboutBox({&platform::openDocument}); };
+  services.printer = []() -> std::unique_ptr<platform::Printer> {
+    return std::make_unique<GdiPrinter>(defaultPrinterTarget());
+  };
+  services.applicationFolder = platform::applicationFolder();
+  services.openDocument = &platform::openDocument;
+  return services;
+}
+
+}  // namespace win32
