@@ -2,7 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "runtime/vb_error.h"
+#include "win32/wide_text.h"
+#include "win32/window_metrics.h"
 
 namespace win32 {
 
@@ -31,6 +37,59 @@ void addToolTip(HWND toolTip, HWND owner, HWND control, const std::wstring& tip)
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = text.data();
   if (!::SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) vb::raise(vb::err::OutOfMemory);
+}
+
+}  // namespace win32
+
+namespace win32 {
+
+namespace {
+
+std::vector<std::wstring_view> linesOf(std::wstring_view text) {
+  std::vector<std::wstring_view> lines;
+  std::size_t start = 0;
+  for (std::size_t end = text.find(L"\r\n"); end != std::wstring_view::npos; end = text.find(L"\r\n", start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+// A caption as drawn: "&&" is an ampersand, a single "&" marks the access key.
+std::wstring withoutAccessKeys(std::wstring_view caption) {
+  std::wstring drawn;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+    drawn.push_back(caption[i]);
+  }
+  return drawn;
+}
+
+}  // namespace
+
+SIZE captionRoom(HWND control) { return captionRoom(control, windowText(control)); }
+
+SIZE captionRoom(HWND control, std::wstring_view text) {
+  if (text.empty()) return {0, 0};
+  wchar_t className[16] = {};
+  ::GetClassNameW(control, className, 16);
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(control, GWL_STYLE));
+  const bool button = ::lstrcmpiW(className, WC_BUTTONW) == 0;
+  const bool drawsAccessKeys = button || (style & SS_NOPREFIX) == 0;
+  const UINT dpi = windowDpi(control);
+  const int edge = ::GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+  int border = 0;
+  if (button) {
+    const DWORD kind = style & BS_TYPEMASK;
+    const bool checkBox = kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_3STATE || kind == BS_AUTO3STATE;
+    border = checkBox ? ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + 2 * edge : 4 * edge;
+  }
+  int widest = 0;
+  const std::vector<std::wstring_view> lines = linesOf(text);
+  for (const std::wstring_view line : lines)
+    widest = std::max(widest, textWidth(control, drawsAccessKeys ? withoutAccessKeys(line) : std::wstring(line)));
+  return {widest + border, static_cast<LONG>(lines.size()) * textHeight(control)};
 }
 
 }  // namespace win32

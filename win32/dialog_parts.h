@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace win32 {
 
@@ -21,5 +22,16 @@ bool paintSeparator(UINT message, WPARAM wParam, LPARAM lParam, SeparatorLines l
 // system cannot make it.
 HWND newToolTip(HWND owner);
 void addToolTip(HWND toolTip, HWND owner, HWND control, const std::wstring& tip);
+
+}  // namespace win32
+
+namespace win32 {
+
+// The room a control's caption takes in its font, with what the control
+// draws around it (a button's edges, a check box's box); each line of a
+// label counted. Zero for a control without a caption.
+SIZE captionRoom(HWND control);
+// The same for a caption the control may be given.
+SIZE captionRoom(HWND control, std::wstring_view caption);
 
 }  // namespace win32

@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "forms/form_view.h"
 #include "runtime/vb_error.h"
+#include "win32/dialog_parts.h"
 #include "win32/form_window.h"
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
@@ -61,8 +63,12 @@ class DialogWindow : public FormWindow, public View {
     shown.left += offset_.left;
     shown.top += offset_.top;
     const forms::PixelRect pixels = pixelRectOf(shown, handle());
-    if (!::MoveWindow(controlOf(which), pixels.left, pixels.top, pixels.width, place.height == 0 ? 1 : pixels.height,
-                      TRUE))
+    HWND target = controlOf(which);
+    // A caption wider or taller in this font than in the design's grows its
+    // control rather than being cut off.
+    const SIZE room = captionRoom(target);
+    if (!::MoveWindow(target, pixels.left, pixels.top, std::max<int>(pixels.width, room.cx),
+                      place.height == 0 ? 1 : std::max<int>(pixels.height, room.cy), TRUE))
       vb::raise(vb::err::InvalidPropertyValue);
   }
 

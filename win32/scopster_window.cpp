@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "forms/frm_scopster.h"
@@ -56,16 +57,6 @@ int idOf(ScopsterControl control) {
   for (const ControlSpec& spec : kControls)
     if (spec.control == control) return spec.id;
   vb::raise(vb::err::InvalidProcedureCall);
-}
-
-// A caption as drawn: "&&" is an ampersand, a single "&" marks the access key.
-std::wstring drawnCaption(std::wstring_view caption) {
-  std::wstring drawn;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
-    drawn.push_back(caption[i]);
-  }
-  return drawn;
 }
 
 void checkedSetText(HWND control, const std::wstring& text) {
@@ -413,8 +404,15 @@ void ScopsterWindow::setRecentSeparatorVisible(bool visible) {
   rebuildFileMenu();
 }
 
+// A fixed caption wider in this font than in the design's grows its control;
+// the run's texts keep their places and shorten with an ellipsis instead.
 void ScopsterWindow::placeControl(ScopsterControl which, const forms::TwipsRect& place) {
-  placeChild(controlOf(which), place);
+  HWND target = controlOf(which);
+  forms::TwipsRect shown = place;
+  if (which == ScopsterControl::cmdAnalyse || which == ScopsterControl::lblSource ||
+      which == ScopsterControl::chkAutoScroll)
+    shown.width = std::max(shown.width, twipsOf(captionRoom(target).cx, handle()));
+  placeChild(target, shown);
 }
 
 forms::TwipsRect ScopsterWindow::controlPlace(ScopsterControl which) const {
@@ -467,16 +465,9 @@ void ScopsterWindow::setOuterHeight(float twips) {
 }
 
 // The caption's width in the control's font, with the room the control's own
-// drawing takes: a button's edges, a check box's box.
+// drawing takes.
 float ScopsterWindow::captionWidth(ScopsterControl which, std::string_view caption) const {
-  HWND target = controlOf(which);
-  const UINT dpi = windowDpi(handle());
-  const int edge = ::GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-  int border = 0;
-  if (which == ScopsterControl::cmdAnalyse) border = 4 * edge;
-  if (which == ScopsterControl::chkAutoScroll) border = ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + 2 * edge;
-  if (which == ScopsterControl::txtSource || which == ScopsterControl::lstText) border = 2 * edge;
-  return twipsOf(textWidth(target, drawnCaption(wideFromUtf8(caption))) + border, handle());
+  return twipsOf(captionRoom(controlOf(which), wideFromUtf8(caption)).cx, handle());
 }
 
 }  // namespace win32

@@ -63,3 +63,20 @@ int textWidth(HWND control, std::wstring_view text) {
 }
 
 }  // namespace win32
+
+namespace win32 {
+
+int textHeight(HWND control) {
+  HDC context = ::GetDC(control);
+  if (context == nullptr) vb::raise(vb::err::OutOfMemory);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = font != nullptr ? ::SelectObject(context, font) : nullptr;
+  TEXTMETRICW metrics{};
+  const BOOL measured = ::GetTextMetricsW(context, &metrics);
+  if (previous != nullptr) ::SelectObject(context, previous);
+  ::ReleaseDC(control, context);
+  if (!measured) vb::raise(vb::err::OutOfMemory);
+  return metrics.tmHeight;
+}
+
+}  // namespace win32

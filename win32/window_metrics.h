@@ -42,5 +42,7 @@ Font messageFont(UINT dpi);
 
 // The width of text in the control's own font, in pixels.
 int textWidth(HWND control, std::wstring_view text);
+// The height of a line in the control's own font, in pixels.
+int textHeight(HWND control);
 
 }  // namespace win32
