@@ -98,7 +98,8 @@ void ScopsterWindow::createControls() {
     vb::raise(vb::err::OutOfMemory);
   toolTip_ = newToolTip(handle());
   addToolTip(toolTip_, handle(), box, L"Double click to browse");
-  ::SetFocus(control(ids::cmdAnalyse));
+  // As Tab moves it, so that Enter presses the button.
+  ::SendMessageW(handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(ids::cmdAnalyse)), TRUE);
 }
 
 void ScopsterWindow::createMenus() {

@@ -2,7 +2,7 @@
 
 #include "diagnostics/dialogs.h"
 #include "tests/support/test_support.h"
-#include "tests/win32/system_box_answerer.h"
+#include "tests/win32/window_script.h"
 #include "win32/system_dialogs.h"
 
 namespace {
@@ -26,9 +26,9 @@ TEST(SystemDialogsTest, MessageBoxShowsTheTextAndAnswersWithThePressedButton) {
                         {mb::AbortRetryIgnore | mb::Exclamation | mb::DefaultButton2, IDIGNORE, mb::Ignore},
                         {mb::YesNo, IDNO, mb::No}};
   win32::SystemDialogs dialogs = dialogsWithoutTextDialog();
-  win32_test::SystemBoxAnswerer answerer;
+  win32_test::WindowScript answerer;
   for (const Case& c : cases) {
-    answerer.queueButton(c.button);
+    answerer.answerBox(c.button);
     EXPECT_EQ(dialogs.messageBox("Caf\xE9 \x80 5", c.style, "Scopster v0.916"), c.answer) << c.style;
   }
   ASSERT_EQ(answerer.boxes().size(), std::size(cases));
