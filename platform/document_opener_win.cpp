@@ -4,16 +4,18 @@
 #include <string>
 
 #include "platform/system_services.h"
+#include "platform/windows_text.h"
 
 namespace platform {
 
-// ShellExecuteA "open", shown normally: the shell's own result, which is above
+// ShellExecuteW "open", shown normally: the shell's own result, which is above
 // 32 on success and an error code (2 file not found, 31 no association) else.
+// The text is held in the ANSI code page, as every path the program keeps.
 std::int32_t openDocument(std::string_view pathOrUrl) {
   // A NUL would end the text early and open some other file.
   if (pathOrUrl.find('\0') != std::string_view::npos) return ERROR_FILE_NOT_FOUND;
-  const std::string target(pathOrUrl);
-  const HINSTANCE result = ::ShellExecuteA(nullptr, "open", target.c_str(), "", "", SW_SHOWNORMAL);
+  const std::wstring target = wideFromAnsi(pathOrUrl);
+  const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
   return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
 }
 

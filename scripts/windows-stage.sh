@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The stage "Windows build under Wine" of ./test: cross-builds the Qt-free
-# targets with MinGW-w64, runs their tests under Wine in a fresh prefix, and
+# targets and the Win32 window Scopster.exe with MinGW-w64, checks that both
+# programs need no DLL beyond the system's, runs the tests under Wine in a
+# fresh prefix (the window tests on an Xvfb display of their own), and
 # compares scopster-scan.exe with the Linux scopster-scan byte for byte.
 # Usage: scripts/windows-stage.sh LINUX_BUILD_FOLDER (one that holds bin/scopster-scan)
 set -euo pipefail
@@ -30,6 +32,22 @@ cmake -S . -B "$folder" -G Ninja "${toolchain[@]}" \
   -DSCOPSTER_GTEST_SOURCE=/usr/src/googletest >/dev/null
 cmake --build "$folder" -j "$(nproc)"
 
+# Both programs stand alone: every DLL they import is one Windows has.
+echo "-- The DLLs Scopster.exe and scopster-scan.exe import"
+system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll winspool.drv "
+for program in Scopster scopster-scan; do
+  exe=$folder/bin/$program.exe
+  [[ -f $exe ]] || fail "$exe was not built"
+  imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
+  [[ -n $imports ]] || fail "objdump found no imports in $exe"
+  for dll in $imports; do
+    [[ $system_dlls == *" $dll "* ]] || fail "$exe needs $dll, which Windows does not have"
+  done
+  echo "   $program.exe:" $imports
+done
+x86_64-w64-mingw32-objdump -p "$folder/bin/Scopster.exe" | grep -q 'Subsystem.*Windows GUI' ||
+  fail "Scopster.exe is not a GUI program"
+
 echo "-- A fresh Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX" "$wine_log"
 wineboot -i >>"$wine_log" 2>&1 || fail "wineboot could not set up the prefix"
@@ -37,7 +55,7 @@ wineboot -i >>"$wine_log" 2>&1 || fail "wineboot could not set up the prefix"
 wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win10 /f >>"$wine_log" 2>&1
 wineserver -w
 
-echo "-- Windows tests under Wine"
+echo "-- Windows tests under Wine (the window tests on Xvfb with openbox)"
 ctest --test-dir "$folder" --output-on-failure >>"$wine_log" 2>&1 || {
   grep -E '(Passed|Failed|\*\*\*).* sec$' "$wine_log" >&2 || true
   fail "a Windows test failed (ctest's output is in the log too)"
