@@ -22,14 +22,14 @@ AboutWindow::AboutWindow(HWND owner, forms::AboutServices services) : owner_(own
                  0);
   for (const Control label : {Control::lblNameVersion, Control::lblCopyright, Control::lblCompanyInfo,
                               Control::lblEMailLbl})
-    add(label, WC_STATICW, SS_LEFT | SS_NOPREFIX);
-  add(Control::lblEMail, WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
-  add(Control::lblWebLbl, WC_STATICW, SS_LEFT | SS_NOPREFIX);
-  add(Control::lblWebSite, WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
+    add(label, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
+  add(Control::lblEMail, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY);
+  add(Control::lblWebLbl, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
+  add(Control::lblWebSite, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY);
   add(Control::cmdQuillpost, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON);
   add(Control::cmdSysInfo, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON);
   add(Control::chkSendBugReports, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX);
-  add(Control::lblDisclaimer, WC_STATICW, SS_LEFT | SS_NOPREFIX);
+  add(Control::lblDisclaimer, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
   add(Control::linLine1, WC_STATICW, SS_LEFT);
   add(Control::Line1, WC_STATICW, SS_LEFT);
   form_ = std::make_unique<forms::frmAbout>(*this, std::move(services));

@@ -66,9 +66,32 @@ std::wstring withoutAccessKeys(std::wstring_view caption) {
   return drawn;
 }
 
+// The height text takes when broken into lines of width, in the control's font.
+int wrappedHeight(HWND control, const std::wstring& text, int width) {
+  HDC context = ::GetDC(control);
+  if (context == nullptr) vb::raise(vb::err::OutOfMemory);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = font != nullptr ? ::SelectObject(context, font) : nullptr;
+  RECT room{0, 0, width, 0};
+  const int height = ::DrawTextW(context, text.c_str(), static_cast<int>(text.size()), &room,
+                                 DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  if (previous != nullptr) ::SelectObject(context, previous);
+  ::ReleaseDC(control, context);
+  if (height == 0) vb::raise(vb::err::OutOfMemory);
+  return room.bottom;
+}
+
 }  // namespace
 
-SIZE captionRoom(HWND control) { return captionRoom(control, windowText(control)); }
+SIZE captionRoom(HWND control, int width) {
+  const std::wstring text = windowText(control);
+  wchar_t className[16] = {};
+  ::GetClassNameW(control, className, 16);
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(control, GWL_STYLE));
+  const bool wrapping = ::lstrcmpiW(className, WC_STATICW) == 0 && (style & SS_TYPEMASK) == SS_LEFT;
+  if (text.empty() || !wrapping) return captionRoom(control, text);
+  return {0, wrappedHeight(control, text, width)};
+}
 
 SIZE captionRoom(HWND control, std::wstring_view text) {
   if (text.empty()) return {0, 0};

@@ -29,8 +29,9 @@ namespace win32 {
 
 // The room a control's caption takes in its font, with what the control
 // draws around it (a button's edges, a check box's box); each line of a
-// label counted. Zero for a control without a caption.
-SIZE captionRoom(HWND control);
+// label counted. A word-wrapping label (SS_LEFT) needs only height, at
+// width. Zero for a control without a caption.
+SIZE captionRoom(HWND control, int width);
 // The same for a caption the control may be given.
 SIZE captionRoom(HWND control, std::wstring_view caption);
 

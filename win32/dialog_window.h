@@ -66,7 +66,7 @@ class DialogWindow : public FormWindow, public View {
     HWND target = controlOf(which);
     // A caption wider or taller in this font than in the design's grows its
     // control rather than being cut off.
-    const SIZE room = captionRoom(target);
+    const SIZE room = captionRoom(target, pixels.width);
     if (!::MoveWindow(target, pixels.left, pixels.top, std::max<int>(pixels.width, room.cx),
                       place.height == 0 ? 1 : std::max<int>(pixels.height, room.cy), TRUE))
       vb::raise(vb::err::InvalidPropertyValue);

@@ -39,7 +39,7 @@ struct ControlSpec {
 constexpr DWORD kRunLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS;
 const ControlSpec kControls[] = {
     {ScopsterControl::cmdAnalyse, ids::cmdAnalyse, WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, L"&Analyse", 0},
-    {ScopsterControl::lblSource, ids::lblSource, WC_STATICW, WS_VISIBLE | SS_LEFT, L"S&ource:", 0},
+    {ScopsterControl::lblSource, ids::lblSource, WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP, L"S&ource:", 0},
     {ScopsterControl::txtSource, ids::txtSource, WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, L"",
      WS_EX_CLIENTEDGE},
     {ScopsterControl::lstText, ids::lstText, WC_LISTBOXW,
@@ -412,7 +412,7 @@ void ScopsterWindow::placeControl(ScopsterControl which, const forms::TwipsRect&
   forms::TwipsRect shown = place;
   if (which == ScopsterControl::cmdAnalyse || which == ScopsterControl::lblSource ||
       which == ScopsterControl::chkAutoScroll)
-    shown.width = std::max(shown.width, twipsOf(captionRoom(target).cx, handle()));
+    shown.width = std::max(shown.width, twipsOf(captionRoom(target, 0).cx, handle()));
   placeChild(target, shown);
 }
 

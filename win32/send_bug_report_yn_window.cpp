@@ -13,7 +13,7 @@ SendBugReportYNWindow::SendBugReportYNWindow(HWND owner) : owner_(owner) {
   // In the dialog's stacking and focus order.
   HWND icon = add(Control::imgICon, WC_STATICW, SS_ICON);
   ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(::LoadIconW(nullptr, IDI_QUESTION)), 0);
-  add(Control::lblLabel, WC_STATICW, SS_LEFT | SS_NOPREFIX);
+  add(Control::lblLabel, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
   add(Control::cmdYes, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON);
   add(Control::cmdNo, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON);
   add(Control::chkDontAskMeAgain, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX);

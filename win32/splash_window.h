@@ -27,7 +27,12 @@ class SplashWindow : public DialogWindow<forms::SplashView, forms::SplashControl
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void showLogo(const forms::TwipsRect& place);
+
   std::unique_ptr<forms::frmSplash> form_;
+  HICON logo_ = nullptr;
+  int logoWidth_ = 0;
+  int logoHeight_ = 0;
 };
 
 // Loads the splash window and shows it; the caller closes it.
