@@ -77,6 +77,7 @@ class frmScopster {
   void mnuHelpAbout_Click();
 
   // mbStop: a stop of the run has been requested (by Stop or by closing).
+  // A view answers ResultListView::stopRequested with it.
   bool stopRequested() const { return stopRequested_; }
   // A run is on, even one yielding now.
   bool running() const { return running_; }
