@@ -17,6 +17,9 @@ std::wstring wideLines(std::string_view utf8) {
 
 namespace {
 
+// The room the designs leave between a control and the window's edge.
+constexpr float kDesignMargin = 120;
+
 // The owner takes input again when the dialog ends, however it ends; before
 // the dialog goes, so that the system activates the owner.
 class DisabledOwner {
@@ -42,6 +45,19 @@ void runModal(HWND window, HWND owner, const bool& done) {
   ::ShowWindow(window, SW_SHOW);
   ::SetForegroundWindow(window);
   runModalLoop(done);
+}
+
+void growToHold(HWND window, HWND control) {
+  RECT place{};
+  RECT client{};
+  if (!::GetWindowRect(control, &place) || !::GetClientRect(window, &client)) vb::raise(vb::err::ObjectNotSet);
+  ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+  const int missing = place.right + pixelsOf(kDesignMargin, window) - client.right;
+  if (missing <= 0) return;
+  RECT outer{};
+  ::GetWindowRect(window, &outer);
+  ::SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + missing, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void centreOver(HWND window, HWND owner) {

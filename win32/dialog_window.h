@@ -31,6 +31,9 @@ std::wstring wideLines(std::string_view utf8);
 
 // Runs a window modally over owner: the owner takes no input until done.
 void runModal(HWND window, HWND owner, const bool& done);
+// Widens window so that control, grown for its caption, stays inside it with
+// the design's margin.
+void growToHold(HWND window, HWND control);
 // Centres window over owner, or over the screen without a visible owner.
 void centreOver(HWND window, HWND owner);
 
@@ -70,6 +73,7 @@ class DialogWindow : public FormWindow, public View {
     if (!::MoveWindow(target, pixels.left, pixels.top, std::max<int>(pixels.width, room.cx),
                       place.height == 0 ? 1 : std::max<int>(pixels.height, room.cy), TRUE))
       vb::raise(vb::err::InvalidPropertyValue);
+    growToHold(handle(), target);
   }
 
  protected:
