@@ -46,11 +46,11 @@ const ControlSpec kControls[] = {
      WS_EX_CLIENTEDGE},
     {ScopsterControl::lstText, ids::lstText, WC_LISTBOXW,
      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, L"", WS_EX_CLIENTEDGE},
-    {ScopsterControl::lblRunTime, ids::lblRunTime, WC_STATICW, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, L"", 0},
+    {ScopsterControl::lblRunTime, ids::lblRunTime, WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"", 0},
     {ScopsterControl::lblSourceFile, ids::lblSourceFile, WC_STATICW, kRunLabel, L"", 0},
     {ScopsterControl::lblSearchFile, ids::lblSearchFile, WC_STATICW, kRunLabel, L"", 0},
     {ScopsterControl::lblPublic, ids::lblPublic, WC_STATICW, kRunLabel, L"", 0},
-    {ScopsterControl::lblProcessing, ids::lblProcessing, WC_STATICW, SS_LEFT | SS_NOPREFIX, L"Processing:", 0},
+    {ScopsterControl::lblProcessing, ids::lblProcessing, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"Processing:", 0},
     {ScopsterControl::chkAutoScroll, ids::chkAutoScroll, WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_3STATE,
      L"A&utoScroll", 0},
 };
