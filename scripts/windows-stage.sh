@@ -45,8 +45,8 @@ for program in Scopster scopster-scan; do
   done
   echo "   $program.exe:" $imports
 done
-x86_64-w64-mingw32-objdump -p "$folder/bin/Scopster.exe" | grep -q 'Subsystem.*Windows GUI' ||
-  fail "Scopster.exe is not a GUI program"
+headers=$(x86_64-w64-mingw32-objdump -p "$folder/bin/Scopster.exe")
+[[ $headers == *"(Windows GUI)"* ]] || fail "Scopster.exe is not a GUI program"
 
 echo "-- A fresh Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX" "$wine_log"

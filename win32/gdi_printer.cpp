@@ -58,7 +58,9 @@ class DefaultPrinterTarget : public PageTarget {
   void endDocument() override {
     if (::EndDoc(context_) <= 0) raisePrinterError();
   }
-  void abandonDocument() override { ::AbortDoc(context_); }
+  void abandonDocument() override {
+    if (context_ != nullptr) ::AbortDoc(context_);
+  }
 
  private:
   HDC context_ = nullptr;

@@ -158,6 +158,19 @@ TEST_F(ScopsterWindowTest, AnalysisListsWhatTheTerminalPrints) {
   EXPECT_TRUE(script_.boxes().empty());
 }
 
+// A close while the run yields stops it; the window unloads at once (the
+// source box is stored) and goes once the run has returned.
+TEST_F(ScopsterWindowTest, ClosingDuringARunEndsItAndTheWindow) {
+  const std::filesystem::path generated = generatedProject();
+  Program program(fileDialog_);
+  program.setSource(generated);
+  ::PostMessageW(program.window(), WM_CLOSE, 0, 0);
+  click(program.window(), ids::cmdAnalyse);
+  EXPECT_EQ(program.window(), nullptr);
+  EXPECT_EQ(platform::getSetting("Scopster", "txtSource", ""), generated.string());
+  EXPECT_TRUE(script_.boxes().empty());
+}
+
 // Closing stores the place in the registry; the next start puts the window
 // back there.
 TEST_F(ScopsterWindowTest, PlacementComesBackFromTheRegistry) {
