@@ -74,7 +74,7 @@ class CaptionsTest : public ::testing::Test {
 
 TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
   about::frmAbout aboutBox;
-  aboutBox.Form_Load();
+  aboutBox.form().Form_Load();
   EXPECT_GE(expectCaptionsFit(aboutBox, "frmAbout "), 8);
   about::frmMultiLineText multiLineText;
   EXPECT_GE(expectCaptionsFit(multiLineText, "frmMultiLineText "), 2);

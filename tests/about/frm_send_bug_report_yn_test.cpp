@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "about/frm_send_bug_report_yn.h"
@@ -36,35 +35,6 @@ class SendBugReportYNTest : public ::testing::Test {
   test_support::MemorySettingsStore store_;
   bool startedUnticked_ = false;
 };
-
-TEST_F(SendBugReportYNTest, AnswersAndWhatTheTickStores) {
-  struct Case {
-    const char* what;
-    std::vector<const char*> clicks;  // the last one closes, unless it is the tick
-    bool closeBox;
-    bool yes;
-    std::optional<std::string> stored;
-  };
-  const Case cases[] = {
-      {"Yes", {"cmdYes"}, false, true, ""},
-      {"No", {"cmdNo"}, false, false, ""},
-      {"close box", {}, true, false, ""},
-      {"tick, Yes", {"chkDontAskMeAgain", "cmdYes"}, false, true, "Scopster v0.916"},
-      {"tick, No", {"chkDontAskMeAgain", "cmdNo"}, false, false, "Scopster v0.916"},
-      {"tick, untick, close box", {"chkDontAskMeAgain", "chkDontAskMeAgain"}, true, false, ""},
-  };
-  for (const Case& test : cases) {
-    SCOPED_TRACE(test.what);
-    store_.put("SendBugReports", "");
-    const bool yes = ask([&test](QWidget& dialog) {
-      for (const char* name : test.clicks) click(dialog, name);
-      if (test.closeBox) dialog.close();
-    });
-    EXPECT_EQ(yes, test.yes);
-    EXPECT_TRUE(startedUnticked_);
-    EXPECT_EQ(store_.value("SendBugReports"), test.stored);
-  }
-}
 
 // Enter presses the button that has the focus, as Space does; the dialog has
 // no default button, so Enter anywhere else presses nothing.
