@@ -83,7 +83,6 @@ TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
   QPointer<about::frmSplash> splash = about::showSplash();
   ASSERT_TRUE(splash);
   EXPECT_GE(expectCaptionsFit(*splash, "frmSplash "), 4);
-  EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Scopster v0.916");
   splash->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(errors.boxCount(), 0u);

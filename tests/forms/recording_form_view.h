@@ -14,20 +14,15 @@ template <typename View, typename Control>
 class RecordingFormView : public View {
  public:
   void setTitle(std::string_view text) override { title = text; }
-  void setClientSize(float width, float height) override { client = {0, 0, width, height}; }
+  void setClientSize(float, float) override {}
   void setCaption(Control control, std::string_view caption) override {
     captions[control] = caption;
     events.push_back("caption " + std::string(caption));
   }
-  void placeControl(Control control, const forms::TwipsRect& place) override {
-    places[control] = place;
-    events.push_back("place");
-  }
+  void placeControl(Control, const forms::TwipsRect&) override { events.push_back("place"); }
 
   std::string title;
-  forms::TwipsRect client{};
   std::map<Control, std::string> captions;
-  std::map<Control, forms::TwipsRect> places;
   std::vector<std::string> events;
 };
 
