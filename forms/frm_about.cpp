@@ -156,7 +156,8 @@ void frmAbout::cmdQuillpost_Click() {
   bool sent = false;
   if (!trap.step(2, [&] {
         SendFailureWatch watch;
-        diagnostics::gSendEMail("Quillpost", "Quillpost List", "Please add me to the Ombry Quillpost list.  Thank you.");
+        diagnostics::gSendEMail("Quillpost", "Quillpost List",
+                                "Please add me to the Ombry Quillpost list.  Thank you.");
         sent = !watch.sendFailed();
       }))
     return;

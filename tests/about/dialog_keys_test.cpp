@@ -97,7 +97,8 @@ TEST(DialogKeysTest, AboutLinksLookClickableAndClicksReachTheForm) {
   }
   QTest::mouseClick(&control<QLabel>(box, "lblWebSite"), Qt::LeftButton);
   ASSERT_EQ(handler.boxCount(), 1u);
-  EXPECT_EQ(handler.prompt(0), "Source: frmAbout.lblWebSite_Click.ShellExecute\r\n\r\nError 31 has occurred with ShellExecute");
+  EXPECT_EQ(handler.prompt(0),
+            "Source: frmAbout.lblWebSite_Click.ShellExecute\r\n\r\nError 31 has occurred with ShellExecute");
   control<QCheckBox>(box, "chkSendBugReports").click();
   EXPECT_EQ(store.value("SendBugReports"), "Scopster v0.916");
 }

@@ -70,9 +70,10 @@ TEST_F(AboutTest, LoadShowsTheProductTheContactLinesAndTheBugReportSetting) {
 
 TEST_F(AboutTest, ClosingCountsAndPromptsAtTheFixedClosings) {
   // counter before, after, prompted
-  const std::tuple<const char*, std::string, bool> cases[] = {{"(absent)", "1", false}, {"3", "4", false},     {"4", "5", true},   {"10", "11", true},
-                        {"50", "51", true},       {"100", "101", true},  {"248", "249", false},
-                        {"249", "250", true},     {"250", "250", false}, {"32766", "32766", false}};
+  const std::tuple<const char*, std::string, bool> cases[] = {
+      {"(absent)", "1", false}, {"3", "4", false},     {"4", "5", true},      {"10", "11", true},
+      {"50", "51", true},       {"100", "101", true},  {"248", "249", false}, {"249", "250", true},
+      {"250", "250", false},    {"32766", "32766", false}};
   for (const auto& [before, after, prompted] : cases) {
     SCOPED_TRACE(before);
     if (std::string(before) != "(absent)") setCounter(before);
