@@ -7,8 +7,9 @@
 #include "diagnostics/error_handler.h"
 #include "diagnostics/send_email.h"
 #include "main_window/application_identity.h"
-#include "main_window/frm_scopster.h"
 #include "main_window/qt_dialogs.h"
+#include "main_window/scopster_window.h"
+#include "main_window/window_services.h"
 #include "platform/mail_transport.h"
 #include "platform/settings_store.h"
 #include "utilities/bug_report_offer.h"
@@ -36,8 +37,10 @@ int main(int argc, char** argv) {
   setup.offerBugReport = [] { utilities::offerBugReport([] { return about::askToSendBugReport(); }); };
   diagnostics::installErrorHandler(setup);
 
-  main_window::frmScopster window;
-  window.Form_Load();
+  main_window::ScopsterWindow window;
+  forms::frmScopster form(window.view(), main_window::windowServices(window, dialogs));
+  window.attach(form);
+  form.Form_Load();
   const int status = QApplication::exec();
 
   diagnostics::installErrorHandler({});

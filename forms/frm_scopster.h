@@ -12,9 +12,11 @@
 #include <string>
 
 #include "engine/analyser.h"
+#include "forms/form_layout.h"
 #include "forms/result_list_presenter.h"
 #include "forms/scopster_view.h"
 #include "platform/printer.h"
+#include "utilities/general.h"
 
 namespace diagnostics {
 class Dialogs;
@@ -44,9 +46,13 @@ struct ScopsterServices {
   std::function<std::unique_ptr<platform::Printer>()> printer;
   // Made current at start-up; the browse dialog opens here at first.
   std::filesystem::path applicationFolder;
+  // Opens the help document (platform::openDocument in the programs).
+  utilities::DocumentOpener openDocument;
   // The run yields to the window no more often than this.
   std::chrono::milliseconds yieldInterval = engine::Analyser::kDefaultYieldInterval;
 };
+
+class RecentFileEntries;
 
 class frmScopster {
  public:
@@ -71,16 +77,35 @@ class frmScopster {
   void mnuHelpAbout_Click();
 
   // mbStop: a stop of the run has been requested (by Stop or by closing).
+  // A view answers ResultListView::stopRequested with it.
   bool stopRequested() const { return stopRequested_; }
   // A run is on, even one yielding now.
   bool running() const { return running_; }
 
  private:
+  void startUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
+  void finishStartUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
+  void placeControl(ScopsterControl control);
+  float minimumOuterWidth() const;
+  void setAnalyseCaption(std::string_view caption);
+  void runAnalysis(bool& bError);
+  void mGetSettings(bool& bError);
+  void mSaveSettings(bool& bError);
+  void mGetFileSpec(std::string& folder, bool& bError);
+
   ScopsterView& view_;
   ScopsterServices services_;
+  FormGeometry geometry_;
+  // cmdAnalyse's caption as last set: the form's only record of whether a
+  // click starts a run or stops one.
+  std::string_view analyseCaption_;
   bool stopRequested_ = false;
   bool running_ = false;
   bool unloading_ = false;
+  // Each way into the browse dialog remembers its own folder.
+  std::string openProjectFolder_;
+  std::string sourceBoxFolder_;
+  std::unique_ptr<RecentFileEntries> recentFiles_;
   std::unique_ptr<ResultListPresenter> presenter_;
   std::unique_ptr<engine::Analyser> analyser_;
 };

@@ -1,15 +1,13 @@
 #include "main_window/recent_file_menu.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 
-#include "platform/qt/qt_text.h"
 #include "runtime/vb_error.h"
 
 namespace main_window {
 
-RecentFileMenu::RecentFileMenu(QMenu& menu, const QLineEdit& txtSource) : txtSource_(txtSource) {
+RecentFileMenu::RecentFileMenu(QMenu& menu) {
   mnuFileHyphenLastFile_ = menu.addSeparator();
   mnuFileHyphenLastFile_->setObjectName(QStringLiteral("mnuFileHyphenLastFile"));
   mnuFileHyphenLastFile_->setVisible(false);
@@ -22,24 +20,20 @@ RecentFileMenu::RecentFileMenu(QMenu& menu, const QLineEdit& txtSource) : txtSou
 }
 
 QAction* RecentFileMenu::entry(std::int16_t index) const {
-  if (index < recentLowerBound() || index > recentUpperBound()) vb::raise(vb::err::SubscriptOutOfRange);
-  return mnuFileLastFile_[static_cast<std::size_t>(index - recentLowerBound())];
+  if (index < 1 || index > kRecentFileCount) vb::raise(vb::err::SubscriptOutOfRange);
+  return mnuFileLastFile_[static_cast<std::size_t>(index - 1)];
 }
 
-std::string RecentFileMenu::recentEntryCaption(std::int16_t index) const {
-  return platform::cp1252FromQString(entry(index)->text());
+std::string RecentFileMenu::caption(std::int16_t index) const { return entry(index)->text().toStdString(); }
+
+void RecentFileMenu::setCaption(std::int16_t index, std::string_view caption) {
+  entry(index)->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
-void RecentFileMenu::setRecentEntryCaption(std::int16_t index, std::string_view caption) {
-  entry(index)->setText(platform::qStringFromCp1252(caption));
-}
+bool RecentFileMenu::visible(std::int16_t index) const { return entry(index)->isVisible(); }
 
-bool RecentFileMenu::recentEntryVisible(std::int16_t index) const { return entry(index)->isVisible(); }
+void RecentFileMenu::setVisible(std::int16_t index, bool visible) { entry(index)->setVisible(visible); }
 
-void RecentFileMenu::setRecentEntryVisible(std::int16_t index, bool visible) { entry(index)->setVisible(visible); }
-
-void RecentFileMenu::setRecentSeparatorVisible(bool visible) { mnuFileHyphenLastFile_->setVisible(visible); }
-
-std::string RecentFileMenu::sourceText() const { return platform::cp1252FromQString(txtSource_.text()); }
+void RecentFileMenu::setSeparatorVisible(bool visible) { mnuFileHyphenLastFile_->setVisible(visible); }
 
 }  // namespace main_window

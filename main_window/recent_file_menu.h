@@ -1,43 +1,37 @@
 #pragma once
-// The recent-file entries of the File menu and their separator, as the
-// recent-file list (recent_files.h) sees them.
+// The recent-file entries of the File menu and their separator. Captions are
+// UTF-8, as the form logic gives them.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "main_window/recent_files.h"
+#include "forms/scopster_view.h"
 
 class QAction;
-class QLineEdit;
 class QMenu;
 
 namespace main_window {
 
-inline constexpr std::int16_t kRecentFileCount = 4;
+using forms::kRecentFileCount;
 
-class RecentFileMenu : public RecentFileHost {
+class RecentFileMenu {
  public:
   // Appends the hidden separator mnuFileHyphenLastFile and the hidden entries
-  // mnuFileLastFile1..4 to menu, which owns them. The project path is read
-  // from txtSource.
-  RecentFileMenu(QMenu& menu, const QLineEdit& txtSource);
+  // mnuFileLastFile1..4 to menu, which owns them.
+  explicit RecentFileMenu(QMenu& menu);
 
   // Raises Subscript out of range (9) outside 1..kRecentFileCount.
   QAction* entry(std::int16_t index) const;
 
-  std::int16_t recentLowerBound() const override { return 1; }
-  std::int16_t recentUpperBound() const override { return kRecentFileCount; }
-  std::string recentEntryCaption(std::int16_t index) const override;
-  void setRecentEntryCaption(std::int16_t index, std::string_view caption) override;
-  bool recentEntryVisible(std::int16_t index) const override;
-  void setRecentEntryVisible(std::int16_t index, bool visible) override;
-  void setRecentSeparatorVisible(bool visible) override;
-  std::string sourceText() const override;
+  std::string caption(std::int16_t index) const;
+  void setCaption(std::int16_t index, std::string_view caption);
+  bool visible(std::int16_t index) const;
+  void setVisible(std::int16_t index, bool visible);
+  void setSeparatorVisible(bool visible);
 
  private:
-  const QLineEdit& txtSource_;
   QAction* mnuFileHyphenLastFile_ = nullptr;
   std::array<QAction*, kRecentFileCount> mnuFileLastFile_{};
 };

@@ -16,13 +16,14 @@ namespace {
 constexpr std::size_t kShownMoves = 2;
 }  // namespace
 
-WindowRunView::WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield)
+WindowRunView::WindowRunView(const RunControls& controls, std::function<bool()> stopRequested,
+                             std::function<void()> yield)
     : controls_(controls),
       runTime_{controls.lblRunTime, {}},
       sourceFile_{controls.lblSourceFile, {}},
       publicName_{controls.lblPublic, {}},
       searchFile_{controls.lblSearchFile, {}},
-      stopRequested_(stopRequested),
+      stopRequested_(std::move(stopRequested)),
       yield_(std::move(yield)) {}
 
 std::string WindowRunView::sourceText() const { return platform::cp1252FromQString(controls_.txtSource->text()); }
@@ -94,6 +95,6 @@ void WindowRunView::yield() {
   yield_();
 }
 
-bool WindowRunView::stopRequested() const { return stopRequested_; }
+bool WindowRunView::stopRequested() const { return stopRequested_(); }
 
 }  // namespace main_window

@@ -38,9 +38,9 @@ struct RunControls {
 
 class WindowRunView : public forms::ResultListView {
  public:
-  // stopRequested is the window's flag, read on every check; yield lets the
-  // window's pending events run.
-  WindowRunView(const RunControls& controls, const bool& stopRequested, std::function<void()> yield);
+  // stopRequested asks the form, on every check; yield lets the window's
+  // pending events run.
+  WindowRunView(const RunControls& controls, std::function<bool()> stopRequested, std::function<void()> yield);
 
   void clearList() override;
   void appendLine(std::string_view line) override;
@@ -80,7 +80,7 @@ class WindowRunView : public forms::ResultListView {
   ProgressLabel sourceFile_;
   ProgressLabel publicName_;
   ProgressLabel searchFile_;
-  const bool& stopRequested_;
+  std::function<bool()> stopRequested_;
   std::function<void()> yield_;
   // A move in the list view first lays out every row added since the last
   // layout, so a move for each result group would cost the length of the

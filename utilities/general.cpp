@@ -24,14 +24,18 @@ std::string helpFilePath(const std::filesystem::path& folder) {
 }
 
 // An installed program's help is in share/scopster, not beside it in bin/.
-void gGShowHelp(bool& bError) { showHelpIn(platform::helpFolder(), bError); }
+void gGShowHelp(const DocumentOpener& open, bool& bError) { showHelpIn(platform::helpFolder(), open, bError); }
 
-void showHelpIn(const std::filesystem::path& folder, bool& bError) {
+void showHelpIn(const std::filesystem::path& folder, const DocumentOpener& open, bool& bError) {
   diagnostics::ErrorTrap trap{kModule, "gGShowHelp", bError};
   std::string path;
   std::int32_t shellResult = 0;
   if (!trap.step(1, [&] { path = helpFilePath(folder); })) return;
-  if (!trap.step(2, [&] { shellResult = platform::openDocument(path); })) return;
+  if (!trap.step(2, [&] {
+        if (!open) vb::raise(vb::err::ObjectNotSet);
+        shellResult = open(path);
+      }))
+    return;
   trap.step(3, [&] { raiseOnShellFailure(shellResult); });
 }
 

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/system_services.h"
 #include "utilities/general_routines.h"
@@ -14,12 +16,17 @@
 
 namespace utilities {
 
+// Opens a document with its viewer, with platform::openDocument's results.
+// Passed in, so that these routines need no desktop toolkit.
+using DocumentOpener = std::function<std::int32_t(std::string_view)>;
+
 // Opens the help from the application's folder with its viewer: the
 // compiled Scopster.chm, or where HTML is preferred and present, the page
-// help/index.html. Neither there is the ShellExecute failure 2.
-void gGShowHelp(bool& bError);
+// help/index.html. Neither there is the ShellExecute failure 2. An empty
+// opener raises Object variable not set (91).
+void gGShowHelp(const DocumentOpener& open, bool& bError);
 // The same for the help in folder (the application's folder in gGShowHelp).
-void showHelpIn(const std::filesystem::path& folder, bool& bError);
+void showHelpIn(const std::filesystem::path& folder, const DocumentOpener& open, bool& bError);
 // The document to open from folder, as Windows-1252 text like every path the
 // program holds.
 std::string helpFilePath(const std::filesystem::path& folder);

@@ -20,7 +20,9 @@
 
 #include "diagnostics/error_handler.h"
 #include "diagnostics/scripted_dialogs.h"
-#include "main_window/frm_scopster.h"
+#include "forms/frm_scopster.h"
+#include "main_window/scopster_window.h"
+#include "main_window/window_services.h"
 #include "widgets/vb_check_box.h"
 
 namespace {
@@ -41,7 +43,7 @@ class YieldTimer {
   }
   void yield() {
     noteGap();
-    main_window::WindowOptions::processWindowEvents();
+    main_window::ScopsterWindow::processWindowEvents();
     yieldEnded_ = Clock::now();
     ++yields_;
   }
@@ -73,9 +75,9 @@ int main(int argc, char** argv) {
   diagnostics::installErrorHandler(diagnostics::defaultErrorHandlerSetup(&dialogs));
 
   YieldTimer timer;
-  main_window::WindowOptions options;
-  options.yield = [&timer] { timer.yield(); };
-  main_window::frmScopster window(options);
+  main_window::ScopsterWindow window([&timer] { timer.yield(); });
+  forms::frmScopster form(window.view(), main_window::windowServices(window, dialogs));
+  window.attach(form);
   window.show();
   QCoreApplication::processEvents();
   window.findChild<QLineEdit*>(QStringLiteral("txtSource"))->setText(QString::fromLocal8Bit(project));

@@ -18,7 +18,9 @@
 #include "about/frm_send_bug_report_yn.h"
 #include "about/splash.h"
 #include "diagnostics/app_globals.h"
-#include "main_window/frm_scopster.h"
+#include "forms/frm_scopster.h"
+#include "main_window/scopster_window.h"
+#include "main_window/window_services.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/product_texts.h"
 #include "tests/support/test_support.h"
@@ -89,7 +91,9 @@ TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
 }
 
 TEST_F(CaptionsTest, TheMainWindowShowsItsCaptionsAtTheDesignAndTheMinimumSize) {
-  main_window::frmScopster window;
+  main_window::ScopsterWindow window;
+  forms::frmScopster form(window.view(), main_window::windowServices(window, errors.dialogs()));
+  window.attach(form);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* runTime = window.findChild<QLabel*>("lblRunTime");
@@ -107,7 +111,9 @@ TEST_F(CaptionsTest, TheMainWindowShowsItsCaptionsAtTheDesignAndTheMinimumSize) 
 }
 
 TEST_F(CaptionsTest, ProgressLabelsKeepBothEndsOfALongPath) {
-  main_window::frmScopster window;
+  main_window::ScopsterWindow window;
+  forms::frmScopster form(window.view(), main_window::windowServices(window, errors.dialogs()));
+  window.attach(form);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   const QString path = QStringLiteral("C:\\Projects\\") + QString(40, 'x') + QStringLiteral("\\Modules\\modLast.bas");

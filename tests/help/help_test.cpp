@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/application_info.h"
+#include "platform/system_services.h"
 #include "tests/platform/url_recorder.h"
 #include "tests/support/test_support.h"
 #include "utilities/general.h"
@@ -113,7 +114,7 @@ TEST(HelpTest, CompiledHelpHoldsEveryPage) {
 TEST(HelpTest, HelpOpensTheHtmlIndexBesideTheExecutable) {
   platform_test::UrlRecorder recorder("file");
   bool bError = false;
-  utilities::gGShowHelp(bError);
+  utilities::gGShowHelp(platform::openDocument, bError);
   EXPECT_FALSE(bError);
   ASSERT_EQ(recorder.urls().size(), 1u);
   const std::filesystem::path opened = recorder.urls()[0].toLocalFile().toStdString();
@@ -126,7 +127,7 @@ TEST(HelpTest, WithoutTheHtmlPagesTheCompiledHelpIsOpened) {
   folder.write("help/other.html", "no index");
   platform_test::UrlRecorder recorder("file");
   bool bError = false;
-  utilities::showHelpIn(folder.path(), bError);
+  utilities::showHelpIn(folder.path(), platform::openDocument, bError);
   EXPECT_FALSE(bError);
   ASSERT_EQ(recorder.urls().size(), 1u);
   EXPECT_EQ(std::filesystem::path(recorder.urls()[0].toLocalFile().toStdString()), folder.path() / "Scopster.chm");

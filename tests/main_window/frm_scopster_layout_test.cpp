@@ -42,26 +42,6 @@ TEST_F(FrmScopsterLayoutTest, ResizingMovesTheControlsToTheirNewPlaces) {
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(FrmScopsterLayoutTest, TooSmallIsRaisedToTheMinimumWidthFirstThenHeight) {
-  showNewWindow();
-  // A font in which the run-time caption fits the design minimum.
-  QFont small = control<QLabel>("lblRunTime").font();
-  small.setPixelSize(5);
-  control<QLabel>("lblRunTime").setFont(small);
-  // 4800 x 4000 twips: 320 pixels, and the 267 that first cover 4000.
-  struct Case {
-    QSize asked;
-    QSize outer;
-  };
-  const Case cases[] = {{{200, 200}, {320, 267}}, {{200, 500}, {320, 500}}, {{500, 200}, {500, 267}}};
-  for (const Case& c : cases) {
-    resizeOuter(c.asked.width(), c.asked.height());
-    EXPECT_EQ(window->frameGeometry().size(), c.outer) << c.asked.width() << "x" << c.asked.height();
-    EXPECT_EQ(listRightMargin(), 16) << "laid out for the final size";
-  }
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
 // Wider fonts raise the minimum width until the widest run-time caption fits
 // beside the Analyse button.
 TEST_F(FrmScopsterLayoutTest, TheMinimumWidthLeavesRoomForTheWidestRunTimeCaption) {
@@ -85,23 +65,6 @@ TEST_F(FrmScopsterLayoutTest, TheMinimumWidthLeavesRoomForTheWidestRunTimeCaptio
     EXPECT_EQ(window->frameGeometry().width(), outer) << "nothing narrower " << c.pixelSize;
   }
   EXPECT_EQ(errors.boxCount(), 0u);
-}
-
-// The stored place is the frame's position and the window's own size, in
-// twips; a minimised window keeps the place stored before.
-TEST_F(FrmScopsterLayoutTest, ClosingStoresThePlacementUnlessMinimised) {
-  loadedWindow();
-  window->move(120, 90);
-  window->resize(450, 380);
-  window->close();
-  EXPECT_EQ(store.value("frmScopster.Left"), "1800");
-  EXPECT_EQ(store.value("frmScopster.Height"), "5700");
-
-  loadedWindow();
-  window->showMinimized();
-  store.writes.clear();
-  window->close();
-  EXPECT_EQ(store.writes, (std::vector<std::string>{"UserRegion", "txtSource", "chkAutoScroll"}));
 }
 
 }  // namespace

@@ -53,37 +53,17 @@ TEST_F(FrmScopsterPrintTest, PrintSendsEveryLineOfTheListThenTheByline) {
 
 TEST_F(FrmScopsterPrintTest, PrintWithoutAPrinterIsReportedOnceWithItsCause) {
   if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has a printer";
-  main_window::WindowOptions given = options();
-  given.printer = main_window::defaultPrinter;
-  newWindow(std::move(given));
+  newWindow([this] {
+    forms::ScopsterServices given = options();
+    given.printer = main_window::defaultPrinter;
+    return given;
+  });
   addListLine("a line");
   action("mnuFilePrint").trigger();
   ASSERT_EQ(errors.boxCount(), 1u);
   EXPECT_NE(errors.log().find("frmScopster.mnuFilePrint_Click.1"), std::string::npos);
   EXPECT_NE(errors.log().find("ErrNo: 482  Printer error: no printer is installed"), std::string::npos);
   EXPECT_NE(errors.prompt(0).find("\r\n\r\nPrinter error: no printer is installed"), std::string::npos);
-}
-
-// Each line meets the failed printer again; Ignore goes on to the next line
-// and its box, Abort ends the printing at once.
-TEST_F(FrmScopsterPrintTest, AfterAFailedPrinterEachLineAsksAgainUntilAbort) {
-  namespace mb = diagnostics::msgbox;
-  struct Case {
-    std::vector<int> answers;  // then Abort
-    std::size_t boxes;
-  };
-  const Case cases[] = {{{}, 1}, {{mb::Ignore}, 2}, {{mb::Ignore, mb::Ignore, mb::Ignore}, 4}};
-  for (const Case& c : cases) {
-    main_window::WindowOptions given = options();
-    given.printer = []() -> std::unique_ptr<platform::Printer> { vb::raise(vb::err::PrinterError); };
-    newWindow(std::move(given));
-    for (const char* line : {"one", "two", "three", "four", "five", "six"}) addListLine(line);
-    const std::size_t before = errors.boxCount();
-    for (const int answer : c.answers) errors.dialogs().queueAnswer(answer);
-    action("mnuFilePrint").trigger();
-    EXPECT_EQ(errors.boxCount() - before, c.boxes) << c.answers.size();
-  }
-  EXPECT_FALSE(std::filesystem::exists(pdf()));
 }
 
 }  // namespace

@@ -46,32 +46,16 @@ class FrmScopsterRunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
-TEST_F(FrmScopsterRunTest, StopKeepsWhatWasFoundAndTheNextAnalyseRunsNormally) {
-  const std::string path = unusedDeclarations(30);
-  QString captionAtStop;
-  whenListReaches(1 + 3 * 4, [&] {
-    captionAtStop = button().text();
-    button().click();
-  });
-  analyse(path);
-  EXPECT_EQ(captionAtStop, "&Stop");
-  EXPECT_EQ(list().count(), 1 + 3 * 4);
-  EXPECT_TRUE(processingShown());
-  EXPECT_EQ(button().text(), "&Analyse");
-
-  button().click();
-  EXPECT_EQ(list().count(), 1 + 30 * 4);
-  EXPECT_FALSE(processingShown());
-}
-
 // A selection move lays out the rows added since the last layout: done for
 // every result group, a run costs the square of its length. The list is laid
 // out once for each paint of the window instead, and ends scrolled down with
 // the newest declaration selected.
 TEST_F(FrmScopsterRunTest, AutoScrollLaysTheListOutOnlyToPaintIt) {
-  main_window::WindowOptions given = options();
-  given.yieldInterval = std::chrono::hours(1);  // no yield after the first
-  newWindow(std::move(given));
+  newWindow([this] {
+    forms::ScopsterServices given = options();
+    given.yieldInterval = std::chrono::hours(1);  // no yield after the first
+    return given;
+  });
   window->show();
   const std::string path = unusedDeclarations(300);
   autoScroll().setValue(1);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/system_services.h"
 #include "tests/support/test_support.h"
 #include "utilities/general.h"
 
@@ -48,7 +49,7 @@ TEST(GeneralTest, MissingHelpFileIsReported) {
   const test_support::TempDir emptyFolder;
   test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
   bool bError = false;
-  utilities::showHelpIn(emptyFolder.path(), bError);
+  utilities::showHelpIn(emptyFolder.path(), platform::openDocument, bError);
   ASSERT_EQ(handler.boxCount(), 1U);
   EXPECT_EQ(handler.prompt(0), "Source: modGeneral.gGShowHelp.ShellExecute\r\n\r\nError 2 has occurred with ShellExecute");
   EXPECT_EQ(handler.dialogs().boxes()[0].style, 48);

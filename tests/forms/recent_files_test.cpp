@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLineEdit>
-#include <QMenu>
-
 #include <array>
 #include <string>
 
-#include "main_window/recent_file_menu.h"
-#include "main_window/recent_files.h"
+#include "forms/recent_file_entries.h"
+#include "forms/recent_files.h"
+#include "tests/forms/recording_scopster_view.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/test_support.h"
 
@@ -17,35 +14,24 @@ namespace {
 using Captions = std::array<std::string, 4>;
 using Shown = std::array<bool, 4>;
 
-// The real File menu entries over a real menu and source box.
+// The File menu's entries as the window's form gives them to the list.
 class Menu {
  public:
   // Entries with a caption are shown, as after loading them.
-  explicit Menu(const Captions& captions = {}, const std::string& source = "") : entries_(menu_, source_) {
-    source_.setText(QString::fromStdString(source));
-    for (std::int16_t n = 1; n <= 4; ++n) {
-      entries_.setRecentEntryCaption(n, captions[static_cast<std::size_t>(n - 1)]);
-      entries_.setRecentEntryVisible(n, !captions[static_cast<std::size_t>(n - 1)].empty());
-    }
-    entries_.setRecentSeparatorVisible(!captions[0].empty());
+  explicit Menu(const Captions& captions = {}, const std::string& source = "") {
+    view_.source = source;
+    view_.recent = captions;
+    for (std::size_t i = 0; i < 4; ++i) view_.recentShown[i] = !captions[i].empty();
+    view_.separator = !captions[0].empty();
   }
-  main_window::RecentFileMenu& entries() { return entries_; }
-  Captions captions() const {
-    Captions result;
-    for (std::int16_t n = 1; n <= 4; ++n) result[static_cast<std::size_t>(n - 1)] = entries_.recentEntryCaption(n);
-    return result;
-  }
-  Shown shown() const {
-    Shown result{};
-    for (std::int16_t n = 1; n <= 4; ++n) result[static_cast<std::size_t>(n - 1)] = entries_.recentEntryVisible(n);
-    return result;
-  }
-  bool separatorShown() const { return menu_.findChild<QAction*>(QStringLiteral("mnuFileHyphenLastFile"))->isVisible(); }
+  forms::RecentFileEntries& entries() { return entries_; }
+  Captions captions() const { return view_.recent; }
+  Shown shown() const { return view_.recentShown; }
+  bool separatorShown() const { return view_.separator; }
 
  private:
-  QMenu menu_;
-  QLineEdit source_;
-  main_window::RecentFileMenu entries_;
+  forms_test::RecordingScopsterView view_;
+  forms::RecentFileEntries entries_{view_};
 };
 
 std::string key(std::size_t slot) { return "mnuFileLastFile" + std::to_string(slot + 1); }
@@ -81,7 +67,7 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
     test_support::MemorySettingsStore settings;
     Menu menu(c.before, c.source);
     bool bError = false;
-    main_window::gLastFileUpdate(menu.entries(), bError);
+    forms::gLastFileUpdate(menu.entries(), bError);
 
     const Menu expected(c.after);
     EXPECT_EQ(menu.captions(), c.after) << c.what;
@@ -105,7 +91,7 @@ TEST(RecentFilesTest, ReadShowsStoredEntriesVerbatim) {
     for (std::size_t i = 0; i < 4; ++i) settings.put(key(i), stored[i]);
     Menu menu;
     bool bError = false;
-    main_window::gLastFileRead(menu.entries(), bError);
+    forms::gLastFileRead(menu.entries(), bError);
     EXPECT_EQ(menu.captions(), stored);
     EXPECT_EQ(menu.shown(), Menu(stored).shown());
     EXPECT_EQ(menu.separatorShown(), separator) << stored[0];
@@ -118,7 +104,7 @@ TEST(RecentFilesTest, StoreFailureLeavesTheMenuUpdated) {
   platform::installSettingsStore(nullptr);
   Menu menu({"&1 C:\\A.vbp"}, "C:\\B.vbp");
   bool bError = false;
-  main_window::gLastFileUpdate(menu.entries(), bError);
+  forms::gLastFileUpdate(menu.entries(), bError);
   EXPECT_EQ(menu.captions(), (Captions{"&1 C:\\B.vbp", "&2 C:\\A.vbp", "", ""}));
   ASSERT_EQ(handler.boxCount(), 1U);  // Abort stops at the first key
   EXPECT_EQ(handler.prompt(0).rfind("Source: modLastFile.gLastFileUpdate.5\r\n", 0), 0U);

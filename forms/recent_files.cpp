@@ -1,4 +1,4 @@
-#include "main_window/recent_files.h"
+#include "forms/recent_files.h"
 
 #include "diagnostics/error_trap.h"
 #include "platform/application_info.h"
@@ -6,7 +6,7 @@
 #include "runtime/vb_strings.h"
 #include "utilities/cp1252_case.h"
 
-namespace main_window {
+namespace forms {
 
 namespace {
 constexpr std::string_view kModule = "modLastFile";
@@ -110,4 +110,4 @@ void gLastFileUpdate(RecentFileHost& host, bool& bError) {
       return;
 }
 
-}  // namespace main_window
+}  // namespace forms

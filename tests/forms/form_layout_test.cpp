@@ -1,26 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <vector>
-
-#include "main_window/form_layout.h"
+#include "forms/form_layout.h"
 #include "runtime/vb_error.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-using main_window::FormGeometry;
-using main_window::TwipsRect;
+using forms::FormGeometry;
+using forms::TwipsRect;
 using Rect = TwipsRect FormGeometry::*;
 using Field = float TwipsRect::*;
 
 constexpr float kDesignWidth = 6000;  // the client area of the design
 constexpr float kDesignHeight = 5010;
 
-FormGeometry laidOut(float innerWidth, float innerHeight,
-                     const main_window::ListHeightFn& actualListHeight = {}) {
-  FormGeometry g = main_window::designGeometry();
-  main_window::layoutControls(g, innerWidth, innerHeight, actualListHeight);
+FormGeometry laidOut(float innerWidth, float innerHeight) {
+  FormGeometry g = forms::designGeometry();
+  forms::layoutControls(g, innerWidth, innerHeight);
   return g;
 }
 
@@ -65,21 +61,6 @@ TEST(FormLayoutTest, DesignSizeAndResizedLayouts) {
   }
 }
 
-TEST(FormLayoutTest, RowsFollowTheHeightTheListActuallyTakes) {
-  std::vector<float> asked;
-  const FormGeometry g = laidOut(kDesignWidth, kDesignHeight, [&](float height) {
-    asked.push_back(height);
-    return std::floor(height / 195) * 195;  // whole lines of 195 twips
-  });
-  EXPECT_EQ(asked, std::vector<float>{3410});
-  EXPECT_EQ(g.lstText.height, 3315);
-  const std::pair<Rect, float> tops[] = {
-      {&FormGeometry::cmdAnalyse, 3895},    {&FormGeometry::lblRunTime, 3895},
-      {&FormGeometry::lblProcessing, 4145}, {&FormGeometry::lblSourceFile, 4145},
-      {&FormGeometry::lblPublic, 4395},     {&FormGeometry::lblSearchFile, 4645}};
-  for (const auto& [rect, top] : tops) EXPECT_EQ((g.*rect).top, top);
-}
-
 TEST(FormLayoutTest, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
   struct Case {
     const char* what;
@@ -92,10 +73,10 @@ TEST(FormLayoutTest, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {
        &FormGeometry::txtSource},
   };
   for (const auto& c : cases) {
-    FormGeometry g = main_window::designGeometry();
+    FormGeometry g = forms::designGeometry();
     c.prepare(g);
     const TwipsRect before = g.*c.failing;
-    EXPECT_EQ(test_support::raisedVbError([&] { main_window::layoutControls(g, kDesignWidth, kDesignHeight); }),
+    EXPECT_EQ(test_support::raisedVbError([&] { forms::layoutControls(g, kDesignWidth, kDesignHeight); }),
               vb::err::Overflow)
         << c.what;
     for (const Field field : kFields) EXPECT_EQ((g.*c.failing).*field, before.*field) << c.what;

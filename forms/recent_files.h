@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace main_window {
+namespace forms {
 
 // The window as the recent-file list sees it: the entries mnuFileLastFile,
 // their separator mnuFileHyphenLastFile and the project path txtSource.
@@ -34,4 +34,4 @@ void gLastFileRead(RecentFileHost& host, bool& bError);
 // "&n " prefix) is the whole path, without regard to case on Windows.
 void gLastFileUpdate(RecentFileHost& host, bool& bError);
 
-}  // namespace main_window
+}  // namespace forms
