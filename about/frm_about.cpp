@@ -6,8 +6,11 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <utility>
+
 #include "about/dialog_controls.h"
 #include "about/link_label.h"
+#include "platform/system_information.h"
 #include "platform/system_services.h"
 
 namespace about {
@@ -32,7 +35,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   createLinks();
   controls_[static_cast<std::size_t>(AboutControl::linLine1)] = newLine("linLine1", 0x808080, this);
   controls_[static_cast<std::size_t>(AboutControl::Line1)] = newLine("Line1", 0xFFFFFF, this);
-  form_ = std::make_unique<forms::frmAbout>(static_cast<forms::AboutView&>(*this), forms::AboutServices{platform::openDocument});
+  forms::AboutServices services{platform::openDocument,
+                                [] { return platform::findSystemInformationProgram(); },
+                                platform::startSystemInformationProgram};
+  form_ = std::make_unique<forms::frmAbout>(static_cast<forms::AboutView&>(*this), std::move(services));
 }
 
 frmAbout::~frmAbout() = default;

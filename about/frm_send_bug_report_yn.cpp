@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <memory>
+#include <utility>
+
 #include "about/dialog_controls.h"
 
 namespace about {

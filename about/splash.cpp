@@ -84,7 +84,7 @@ void frmSplash::createControls() {
 
 QWidget& frmSplash::control(SplashControl which) const { return *controls_.at(static_cast<std::size_t>(which)); }
 
-// The splash has no title bar.
+// A frameless window shows no title; the task bar may.
 void frmSplash::setTitle(std::string_view title) {
   setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
 }

@@ -34,13 +34,10 @@ TwipsRect stretchedLabel(const TwipsRect& label, const TwipsRect& button, float 
   return {label.left, top, button.left - label.left - kButtonInset, height};
 }
 
-void layoutList(FormGeometry& g, float innerWidth, float innerHeight,
-                const ListHeightFn& actualListHeight) {
+void layoutList(FormGeometry& g, float innerWidth, float innerHeight) {
   TwipsRect& list = g.lstText;
   const float width = innerWidth - 2 * list.left;
-  const float asked = innerHeight - 2 * list.top - kSpaceUnderList;
-  if (!std::isfinite(asked)) vb::raise(vb::err::Overflow);
-  const float height = actualListHeight ? actualListHeight(asked) : asked;
+  const float height = innerHeight - 2 * list.top - kSpaceUnderList;
   moveTo(list, {list.left, list.top, width, height});
 }
 
@@ -75,13 +72,12 @@ float minimumOuterWidth(const FormGeometry& g, float runTimeWidth, float frame) 
   return std::max(kMinimumOuterWidth, inner + frame);
 }
 
-void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,
-               const ListHeightFn& actualListHeight) {
+void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight) {
   const TwipsRect& list = g.lstText;
   const float underList = bottomEdge(list) + kGapListToFirstRow;
   switch (row) {
     case 1:
-      return layoutList(g, innerWidth, innerHeight, actualListHeight);
+      return layoutList(g, innerWidth, innerHeight);
     case 2: {
       TwipsRect& button = g.cmdAnalyse;
       return moveTo(button, {rightEdge(list) - button.width - kButtonInset, underList,
@@ -123,10 +119,8 @@ void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,
   }
 }
 
-void layoutControls(FormGeometry& g, float innerWidth, float innerHeight,
-                    const ListHeightFn& actualListHeight) {
-  for (int row = 1; row <= kLayoutRowCount; ++row)
-    layoutRow(row, g, innerWidth, innerHeight, actualListHeight);
+void layoutControls(FormGeometry& g, float innerWidth, float innerHeight) {
+  for (int row = 1; row <= kLayoutRowCount; ++row) layoutRow(row, g, innerWidth, innerHeight);
 }
 
 }  // namespace forms

@@ -3,8 +3,6 @@
 // reads its client size, asks what to do, and moves its controls to the
 // rectangles computed here. All values are single precision, like the form's.
 
-#include <functional>
-
 #include "forms/twips_rect.h"
 
 namespace forms {
@@ -37,23 +35,17 @@ ResizeDecision decideResize(float innerWidth, float outerWidth, float outerHeigh
 // the inner width.
 float minimumOuterWidth(const FormGeometry& g, float runTimeWidth, float frame);
 
-// The list can only show whole lines, so it may take less height than asked;
-// this maps the asked height to the height it actually takes.
-using ListHeightFn = std::function<float(float)>;
-
 // The layout moves the controls in this many rows, one control per row.
 inline constexpr int kLayoutRowCount = 9;
 
 // Moves the control of one row (1..kLayoutRowCount) as a whole; a row reads the
 // values earlier rows have already set. Raises Overflow (6) when a value leaves
 // the single-precision range, leaving that control untouched, and Invalid
-// procedure call (5) for a row outside 1..kLayoutRowCount. An empty
-// actualListHeight means the list takes the height asked.
-void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight,
-               const ListHeightFn& actualListHeight = {});
+// procedure call (5) for a row outside 1..kLayoutRowCount. The list shows
+// partial lines, so it takes the height asked.
+void layoutRow(int row, FormGeometry& g, float innerWidth, float innerHeight);
 
 // All rows in order; stops at the first failing row.
-void layoutControls(FormGeometry& g, float innerWidth, float innerHeight,
-                    const ListHeightFn& actualListHeight = {});
+void layoutControls(FormGeometry& g, float innerWidth, float innerHeight);
 
 }  // namespace forms

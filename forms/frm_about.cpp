@@ -13,7 +13,6 @@
 #include "forms/send_failure_watch.h"
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
-#include "platform/system_information.h"
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "runtime/vb_numbers.h"
@@ -61,6 +60,13 @@ diagnostics::Dialogs& installedDialogs() {
   diagnostics::Dialogs* dialogs = diagnostics::errorHandlerSetup().dialogs;
   if (dialogs == nullptr) vb::raise(vb::err::ObjectNotSet);
   return *dialogs;
+}
+
+// A service the box was not given is an object not set.
+template <typename Function>
+const Function& service(const Function& function) {
+  if (!function) vb::raise(vb::err::ObjectNotSet);
+  return function;
 }
 
 // The contact lines, joined by CR alone.
@@ -150,7 +156,8 @@ void frmAbout::cmdQuillpost_Click() {
   bool sent = false;
   if (!trap.step(2, [&] {
         SendFailureWatch watch;
-        diagnostics::gSendEMail("Quillpost", "Quillpost List", "Please add me to the Ombry Quillpost list.  Thank you.");
+        diagnostics::gSendEMail("Quillpost", "Quillpost List",
+                                "Please add me to the Ombry Quillpost list.  Thank you.");
         sent = !watch.sendFailed();
       }))
     return;
@@ -173,10 +180,7 @@ void frmAbout::Form_Unload() {
 void frmAbout::lblWebSite_Click() {
   bool bError = false;
   diagnostics::ErrorTrap trap{kObjectName, "lblWebSite_Click", bError};
-  trap.step(1, [&] {
-    if (!services_.openDocument) vb::raise(vb::err::ObjectNotSet);
-    utilities::raiseOnShellFailure(services_.openDocument(ApplicationInfo::kWebAddress));
-  });
+  trap.step(1, [&] { utilities::raiseOnShellFailure(service(services_.openDocument)(ApplicationInfo::kWebAddress)); });
 }
 
 void frmAbout::lblEMail_Click() {
@@ -196,10 +200,10 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::mStartSysInfo(bool& bError) {
   diagnostics::ErrorTrap trap{kObjectName, "mStartSysInfo", bError};
   std::optional<std::string> program;
-  if (!trap.step(1, [&] { program = platform::findSystemInformationProgram(); })) return;
+  if (!trap.step(1, [&] { program = service(services_.findSystemInformationProgram)(); })) return;
   if (program) {
     trap.step(3, [&] {
-      if (!platform::startSystemInformationProgram(*program)) vb::raise(vb::err::FileNotFound);
+      if (!service(services_.startSystemInformationProgram)(*program)) vb::raise(vb::err::FileNotFound);
     });
     return;
   }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ struct AboutServices {
   // Opens an address with the desktop's program and returns the shell's
   // value: above 32 on success (platform::openDocument).
   std::function<std::int32_t(std::string_view)> openDocument;
+  // The system-information program, nullopt where there is none; and its
+  // start, false when it could not be started (platform/system_information.h).
+  std::function<std::optional<std::string>()> findSystemInformationProgram;
+  std::function<bool(const std::string&)> startSystemInformationProgram;
 };
 
 class frmAbout {

@@ -234,11 +234,17 @@ void frmScopster::cmdAnalyse_Click() {
 }
 
 // The engine takes the project path as Windows-1252, as it takes every text.
+// A failure leaves the run as over as a normal end does.
 void frmScopster::runAnalysis(bool& bError) {
-  running_ = true;
+  struct RunningFlag {
+    bool& on;
+    explicit RunningFlag(bool& flag) : on(flag) { on = true; }
+    ~RunningFlag() { on = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+  } running{running_};
   analyser_->setProject(vb::utf8ToCp1252(view_.sourceText()));
   analyser_->mAnalyse(bError);
-  running_ = false;
 }
 
 void frmScopster::chkAutoScroll_Click() {

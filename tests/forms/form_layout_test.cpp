@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <vector>
-
 #include "forms/form_layout.h"
 #include "runtime/vb_error.h"
 #include "tests/support/test_support.h"
@@ -17,10 +14,9 @@ using Field = float TwipsRect::*;
 constexpr float kDesignWidth = 6000;  // the client area of the design
 constexpr float kDesignHeight = 5010;
 
-FormGeometry laidOut(float innerWidth, float innerHeight,
-                     const forms::ListHeightFn& actualListHeight = {}) {
+FormGeometry laidOut(float innerWidth, float innerHeight) {
   FormGeometry g = forms::designGeometry();
-  forms::layoutControls(g, innerWidth, innerHeight, actualListHeight);
+  forms::layoutControls(g, innerWidth, innerHeight);
   return g;
 }
 
@@ -63,21 +59,6 @@ TEST(FormLayoutTest, DesignSizeAndResizedLayouts) {
             << change.dh << " off the design size";
       }
   }
-}
-
-TEST(FormLayoutTest, RowsFollowTheHeightTheListActuallyTakes) {
-  std::vector<float> asked;
-  const FormGeometry g = laidOut(kDesignWidth, kDesignHeight, [&](float height) {
-    asked.push_back(height);
-    return std::floor(height / 195) * 195;  // whole lines of 195 twips
-  });
-  EXPECT_EQ(asked, std::vector<float>{3410});
-  EXPECT_EQ(g.lstText.height, 3315);
-  const std::pair<Rect, float> tops[] = {
-      {&FormGeometry::cmdAnalyse, 3895},    {&FormGeometry::lblRunTime, 3895},
-      {&FormGeometry::lblProcessing, 4145}, {&FormGeometry::lblSourceFile, 4145},
-      {&FormGeometry::lblPublic, 4395},     {&FormGeometry::lblSearchFile, 4645}};
-  for (const auto& [rect, top] : tops) EXPECT_EQ((g.*rect).top, top);
 }
 
 TEST(FormLayoutTest, OverflowIsRaisedAndLeavesTheFailingControlAsItWas) {

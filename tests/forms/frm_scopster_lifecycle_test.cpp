@@ -52,29 +52,6 @@ TEST_F(FrmScopsterLifecycleTest, ClosingDuringARunStopsItSavesInOrderAndKeepsThe
   EXPECT_EQ(errors.boxCount(), 0u);
 }
 
-TEST_F(FrmScopsterLifecycleTest, RecentFilesShiftRenumberAndComeBackInTheNextLifetime) {
-  loadedForm();
-  for (const char* project : {"C:\\P1.vbp", "C:\\P2.vbp", "C:\\P3.vbp", "C:\\P4.vbp", "C:\\P 5.vbp"}) {
-    errors.dialogs().queueFile(project);
-    form->mnuFileOpenProject_Click();
-  }
-  form->mnuFileLastFile_Click(3);
-  view->setSourceText("typed.vbp");
-  form->mnuFileExit_Click();
-  EXPECT_FALSE(view->shown);
-  const std::array<std::string, 4> captions{"&1 C:\\P3.vbp", "&2 C:\\P 5.vbp", "&3 C:\\P4.vbp", "&4 C:\\P2.vbp"};
-  for (std::size_t i = 0; i < captions.size(); ++i)
-    EXPECT_EQ(store.value("mnuFileLastFile" + std::to_string(i + 1)), captions[i]);
-  EXPECT_EQ(store.value("txtSource"), "typed.vbp");
-
-  loadedForm();
-  EXPECT_EQ(view->recent, captions);
-  EXPECT_EQ(view->recentShown, (std::array<bool, 4>{true, true, true, true}));
-  EXPECT_TRUE(view->separator);
-  EXPECT_EQ(view->source, "C:\\P3.vbp");
-  EXPECT_EQ(errors.boxCount(), 0u);
-}
-
 TEST_F(FrmScopsterLifecycleTest, StoredAutoScrollValueComesBackOrIsReported) {
   struct Case {
     const char* stored;  // nullptr: never stored
@@ -96,24 +73,6 @@ TEST_F(FrmScopsterLifecycleTest, StoredAutoScrollValueComesBackOrIsReported) {
     EXPECT_EQ(store.value("chkAutoScroll"), std::to_string(c.value)) << c.stored;
   }
   EXPECT_NE(errors.log().find("frmScopster.mGetSettings.3"), std::string::npos);
-}
-
-// The stored place is the window's, in twips; a minimised window keeps the
-// place stored before.
-TEST_F(FrmScopsterLifecycleTest, ClosingStoresThePlacementUnlessMinimised) {
-  loadedForm();
-  view->move(1800, 1350, 6750, 5700);
-  view->closeWindow();
-  EXPECT_EQ(store.value("frmScopster.Left"), "1800");
-  EXPECT_EQ(store.value("frmScopster.Height"), "5700");
-
-  loadedForm();
-  EXPECT_EQ(view->outerLeft, 1800);
-  EXPECT_EQ(view->clientW, 6750);
-  view->isMinimized = true;
-  store.writes.clear();
-  view->closeWindow();
-  EXPECT_EQ(store.writes, (std::vector<std::string>{"UserRegion", "txtSource", "chkAutoScroll"}));
 }
 
 }  // namespace

@@ -66,11 +66,6 @@ class WindowTest : public ::testing::Test {
   QAction& action(const std::string& name) const { return control<QAction>(name.c_str()); }
   QListWidget& list() const { return control<QListWidget>("lstText"); }
   void addListLine(const std::string& line) const { list().addItem(QString::fromStdString(line)); }
-  std::vector<std::string> listLines() const {
-    std::vector<std::string> lines;
-    for (int row = 0; row < list().count(); ++row) lines.push_back(list().item(row)->text().toStdString());
-    return lines;
-  }
   std::filesystem::path pdf() const { return temp.path() / "printout.pdf"; }
 
   test_support::ScriptedErrorHandler errors;
