@@ -1,6 +1,7 @@
 #include "win32/scopster_services.h"
 
 #include "platform/application_info.h"
+#include "platform/system_information.h"
 #include "platform/system_services.h"
 #include "win32/about_window.h"
 #include "win32/gdi_printer.h"
@@ -12,7 +13,10 @@ forms::ScopsterServices scopsterServices(diagnostics::Dialogs& dialogs) {
   forms::ScopsterServices services;
   services.dialogs = &dialogs;
   services.showSplash = [] { return showSplash(); };
-  services.showAboutBox = [] { showAboutBox({&platform::openDocument}); };
+  services.showAboutBox = [] {
+    showAboutBox({&platform::openDocument, [] { return platform::findSystemInformationProgram(); },
+                  &platform::startSystemInformationProgram});
+  };
   services.printer = []() -> std::unique_ptr<platform::Printer> {
     return std::make_unique<GdiPrinter>(defaultPrinterTarget());
   };
