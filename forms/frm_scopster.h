@@ -81,12 +81,15 @@ class frmScopster {
   bool stopRequested() const { return stopRequested_; }
   // A run is on, even one yielding now.
   bool running() const { return running_; }
+  // The least outer width Form_Resize keeps (the height's is
+  // kMinimumOuterHeight), for a view whose window system takes a minimum
+  // size while the user drags. Raises what the view's measures raise.
+  float minimumOuterWidth() const;
 
  private:
   void startUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
   void finishStartUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
   void placeControl(ScopsterControl control);
-  float minimumOuterWidth() const;
   void setAnalyseCaption(std::string_view caption);
   void runAnalysis(bool& bError);
   void mGetSettings(bool& bError);

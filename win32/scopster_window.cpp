@@ -158,6 +158,15 @@ LRESULT ScopsterWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       onClose();
       return 0;
+    case WM_GETMINMAXINFO:
+      // The window manager keeps a drag above the form's minimum; the form's
+      // own resize rule cannot undo a size the manager holds.
+      if (form_ != nullptr) {
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+        limits.ptMinTrackSize = {pixelsCoveringOf(form_->minimumOuterWidth(), handle()),
+                                 pixelsCoveringOf(forms::kMinimumOuterHeight, handle())};
+      }
+      return 0;
     default:
       return FormWindow::handleMessage(message, wParam, lParam);
   }
