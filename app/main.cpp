@@ -2,10 +2,10 @@
 
 #include <clocale>
 #include <memory>
+#include <utility>
 
 #include "about/frm_send_bug_report_yn.h"
-#include "diagnostics/error_handler.h"
-#include "diagnostics/send_email.h"
+#include "diagnostics/program_services.h"
 #include "main_window/application_identity.h"
 #include "main_window/qt_dialogs.h"
 #include "main_window/scopster_window.h"
@@ -28,23 +28,16 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
 
   SystemSettingsStore settings;
-  platform::installSettingsStore(&settings);
   const std::unique_ptr<platform::MailTransport> mail = platform::systemMailTransport();
-  diagnostics::installMailTransport(mail.get());
   main_window::QtDialogs dialogs;
-  diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&dialogs);
+  diagnostics::ErrorHandlerSetup errorHandler = diagnostics::defaultErrorHandlerSetup(&dialogs);
   // Only the window application asks; the terminal tool never offers a report.
-  setup.offerBugReport = [] { utilities::offerBugReport([] { return about::askToSendBugReport(); }); };
-  diagnostics::installErrorHandler(setup);
+  errorHandler.offerBugReport = [] { utilities::offerBugReport([] { return about::askToSendBugReport(); }); };
+  const diagnostics::InstalledServices services({&settings, mail.get(), std::move(errorHandler)});
 
   main_window::ScopsterWindow window;
   forms::frmScopster form(window.view(), main_window::windowServices(window, dialogs));
   window.attach(form);
   form.Form_Load();
-  const int status = QApplication::exec();
-
-  diagnostics::installErrorHandler({});
-  diagnostics::installMailTransport(nullptr);
-  platform::installSettingsStore(nullptr);
-  return status;
+  return QApplication::exec();
 }

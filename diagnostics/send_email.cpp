@@ -43,6 +43,8 @@ std::string_view applicationSection() { return platform::ApplicationInfo::kTitle
 
 void installMailTransport(platform::MailTransport* transport) { installedTransport() = transport; }
 
+platform::MailTransport* installedMailTransport() { return installedTransport(); }
+
 std::string mailRecipient(std::string_view prefix) {
   std::string recipient(prefix);
   recipient.append(platform::ApplicationInfo::kProductName).append(gsVersionText());

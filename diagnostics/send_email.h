@@ -13,6 +13,8 @@ namespace diagnostics {
 // The transport gSendEMail hands messages to; installed once at start-up
 // (tests install their own). Without one, every send fails.
 void installMailTransport(platform::MailTransport* transport);
+// The transport installed now; null when none is.
+platform::MailTransport* installedMailTransport();
 
 // prefix + "Scopster" + version text + "@" + the maker's mail domain.
 std::string mailRecipient(std::string_view prefix);

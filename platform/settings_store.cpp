@@ -14,6 +14,8 @@ SettingsStore*& installedStore() {
 
 void installSettingsStore(SettingsStore* store) { installedStore() = store; }
 
+SettingsStore* installedSettingsStore() { return installedStore(); }
+
 SettingsStore& settings() {
   if (installedStore() == nullptr) vb::raise(vb::err::ObjectNotSet);
   return *installedStore();

@@ -25,6 +25,8 @@ namespace platform {
 // The store the application uses, installed once at start-up (tests install
 // one over a temporary folder). Raises VbError 91 when none is installed.
 void installSettingsStore(SettingsStore* store);
+// The store installed now; null when none is.
+SettingsStore* installedSettingsStore();
 SettingsStore& settings();
 
 // GetSetting / SaveSetting under the application's own name ("Ombry").

@@ -18,7 +18,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "diagnostics/error_handler.h"
+#include "diagnostics/program_services.h"
 #include "diagnostics/scripted_dialogs.h"
 #include "forms/frm_scopster.h"
 #include "main_window/scopster_window.h"
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   diagnostics::ScriptedDialogs dialogs(diagnostics::msgbox::Abort);
   dialogs.onBox([](const diagnostics::ShownBox& box) { std::fprintf(stderr, "%s\n", box.prompt.c_str()); });
-  diagnostics::installErrorHandler(diagnostics::defaultErrorHandlerSetup(&dialogs));
+  const diagnostics::InstalledServices services({nullptr, nullptr, diagnostics::defaultErrorHandlerSetup(&dialogs)});
 
   YieldTimer timer;
   main_window::ScopsterWindow window([&timer] { timer.yield(); });
@@ -94,6 +94,5 @@ int main(int argc, char** argv) {
   std::printf("longest gap between yields: %.1f ms\n", milliseconds(timer.longestGap()));
   std::printf("yields: %ld\n", timer.yields());
   std::printf("result lines: %d\n", window.findChild<QListWidget*>(QStringLiteral("lstText"))->count());
-  diagnostics::installErrorHandler({});
   return dialogs.boxes().empty() ? 0 : 2;
 }
