@@ -9,10 +9,9 @@
 
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
-#include "diagnostics/send_email.h"
+#include "diagnostics/program_services.h"
 #include "forms/frm_scopster.h"
 #include "platform/mail_transport.h"
-#include "platform/settings_store.h"
 #include "platform/settings_store_win.h"
 #include "utilities/bug_report_offer.h"
 #include "win32/message_pump.h"
@@ -24,9 +23,9 @@
 
 namespace {
 
-int runWindow() {
+int runWindow(diagnostics::Dialogs& dialogs) {
   win32::ScopsterWindow window([] { ::PostQuitMessage(0); });
-  forms::frmScopster form(window, win32::scopsterServices(*diagnostics::errorHandlerSetup().dialogs));
+  forms::frmScopster form(window, win32::scopsterServices(dialogs));
   window.attach(form);
   form.Form_Load();
   int status = 0;
@@ -45,19 +44,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ::InitCommonControlsEx(&controls);
 
   platform::RegistrySettingsStore settings;
-  platform::installSettingsStore(&settings);
   const std::unique_ptr<platform::MailTransport> mail = platform::systemMailTransport();
-  diagnostics::installMailTransport(mail.get());
   win32::SystemDialogs dialogs([](std::string_view caption) { return win32::showMultiLineText(caption); });
-  diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&dialogs);
+  diagnostics::ErrorHandlerSetup errorHandler = diagnostics::defaultErrorHandlerSetup(&dialogs);
   // Only the window application asks; the terminal tool never offers a report.
-  setup.offerBugReport = [] { utilities::offerBugReport([] { return win32::askToSendBugReport(); }); };
-  diagnostics::installErrorHandler(setup);
-
-  const int status = runWindow();
-
-  diagnostics::installErrorHandler({});
-  diagnostics::installMailTransport(nullptr);
-  platform::installSettingsStore(nullptr);
-  return status;
+  errorHandler.offerBugReport = [] { utilities::offerBugReport([] { return win32::askToSendBugReport(); }); };
+  const diagnostics::InstalledServices services({&settings, mail.get(), std::move(errorHandler)});
+  return runWindow(dialogs);
 }

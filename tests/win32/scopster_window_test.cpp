@@ -10,6 +10,7 @@
 #include "bench/generate_project.h"
 #include "cli/scan_command.h"
 #include "diagnostics/error_handler.h"
+#include "diagnostics/program_services.h"
 #include "diagnostics/scripted_dialogs.h"
 #include "forms/frm_scopster.h"
 #include "platform/settings_store.h"
@@ -91,16 +92,15 @@ class ScopsterWindowTest : public ::testing::Test {
  protected:
   ScopsterWindowTest() : systemDialogs_([](std::string_view) { return std::string(); }) {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    platform::installSettingsStore(&settings_);
+  }
+  ~ScopsterWindowTest() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
+
+  // The registry, the system's boxes, and the log in the test's folder.
+  diagnostics::ProgramServices programServices() {
     diagnostics::ErrorHandlerSetup setup = diagnostics::defaultErrorHandlerSetup(&systemDialogs_);
     setup.logFile = temp_.path() / "Scopster.log";
     setup.fallbackLogFile.clear();
-    diagnostics::installErrorHandler(setup);
-  }
-  ~ScopsterWindowTest() override {
-    diagnostics::installErrorHandler({});
-    platform::installSettingsStore(nullptr);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    return {&settings_, nullptr, setup};
   }
 
   std::filesystem::path generatedProject() const {
@@ -119,6 +119,7 @@ class ScopsterWindowTest : public ::testing::Test {
   win32::SystemDialogs systemDialogs_;
   diagnostics::ScriptedDialogs fileDialog_;
   win32_test::WindowScript script_;
+  const diagnostics::InstalledServices services_{programServices()};
 };
 
 // The tests start in the repository's folder; a loaded window makes its
