@@ -27,7 +27,7 @@ QPixmap applicationIcon() {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(diagnostics::Dialogs& dialogs, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(true);
   useDesignFont(*this);
@@ -35,7 +35,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   createLinks();
   controls_[static_cast<std::size_t>(AboutControl::linLine1)] = newLine("linLine1", 0x808080, this);
   controls_[static_cast<std::size_t>(AboutControl::Line1)] = newLine("Line1", 0xFFFFFF, this);
-  forms::AboutServices services{platform::openDocument,
+  forms::AboutServices services{&dialogs, platform::openDocument,
                                 [] { return platform::findSystemInformationProgram(); },
                                 platform::startSystemInformationProgram};
   form_ = std::make_unique<forms::frmAbout>(static_cast<forms::AboutView&>(*this), std::move(services));
@@ -106,8 +106,8 @@ void frmAbout::done(int result) {
   QDialog::done(result);
 }
 
-void showAboutBox(QWidget* parent) {
-  frmAbout box(parent);
+void showAboutBox(QWidget* parent, diagnostics::Dialogs& dialogs) {
+  frmAbout box(dialogs, parent);
   box.form().Form_Load();
   box.exec();
 }

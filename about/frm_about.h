@@ -18,7 +18,8 @@ namespace about {
 
 class frmAbout : public QDialog, private forms::AboutView {
  public:
-  explicit frmAbout(QWidget* parent = nullptr);
+  // dialogs asks the box's questions.
+  frmAbout(diagnostics::Dialogs& dialogs, QWidget* parent = nullptr);
   ~frmAbout() override;
 
   forms::frmAbout& form() { return *form_; }
@@ -47,6 +48,6 @@ class frmAbout : public QDialog, private forms::AboutView {
 };
 
 // Loads a fresh About box and shows it modally.
-void showAboutBox(QWidget* parent);
+void showAboutBox(QWidget* parent, diagnostics::Dialogs& dialogs);
 
 }  // namespace about

@@ -56,12 +56,6 @@ constexpr std::array<std::int16_t, 5> kPromptClosings{5, 11, 51, 101, 250};
 constexpr std::string_view kQuillpostQuestion =
     "Would you like to subscribe to Ombry's free Quillpost?\r\n\r\nIt's sent by email about once a month.";
 
-diagnostics::Dialogs& installedDialogs() {
-  diagnostics::Dialogs* dialogs = diagnostics::errorHandlerSetup().dialogs;
-  if (dialogs == nullptr) vb::raise(vb::err::ObjectNotSet);
-  return *dialogs;
-}
-
 // A service the box was not given is an object not set.
 template <typename Function>
 const Function& service(const Function& function) {
@@ -149,7 +143,7 @@ void frmAbout::cmdQuillpost_Click() {
   diagnostics::ErrorTrap trap{kObjectName, "cmdQuillpost_Click", bError};
   int answer = diagnostics::msgbox::No;
   if (!trap.step(1, [&] {
-        answer = installedDialogs().messageBox(kQuillpostQuestion, diagnostics::msgbox::YesNo, "Quillpost");
+        answer = service(services_.dialogs)->messageBox(kQuillpostQuestion, diagnostics::msgbox::YesNo, "Quillpost");
       }))
     return;
   if (answer != diagnostics::msgbox::Yes) return;
@@ -208,7 +202,7 @@ void frmAbout::mStartSysInfo(bool& bError) {
     return;
   }
   trap.step(4, [&] {
-    installedDialogs().messageBox("System Information Is Unavailable",
+    service(services_.dialogs)->messageBox("System Information Is Unavailable",
                                   diagnostics::msgbox::OkOnly | diagnostics::msgbox::Exclamation,
                                   diagnostics::gsMsgBoxTitle);
   });

@@ -2,8 +2,8 @@
 // The About box's behaviour: product, version and the maker's details, the
 // web and e-mail links, the newsletter, the system-information program and
 // the bug-report switch; now and then on closing, the newsletter prompt.
-// Message boxes, mail and the settings go through the installed error
-// handler's Dialogs, mail transport and settings store.
+// Its message boxes go through the Dialogs it is given; mail and the settings
+// through the program's installed mail transport and settings store.
 
 #include <cstdint>
 #include <functional>
@@ -13,9 +13,16 @@
 
 #include "forms/about_view.h"
 
+namespace diagnostics {
+class Dialogs;
+}
+
 namespace forms {
 
 struct AboutServices {
+  // Asks the newsletter question and tells of a missing system-information
+  // program.
+  diagnostics::Dialogs* dialogs = nullptr;
   // Opens an address with the desktop's program and returns the shell's
   // value: above 32 on success (platform::openDocument).
   std::function<std::int32_t(std::string_view)> openDocument;

@@ -31,7 +31,7 @@ forms::ScopsterServices windowServices(QWidget& window, diagnostics::Dialogs& di
   forms::ScopsterServices services;
   services.dialogs = &dialogs;
   services.showSplash = [] { return std::make_unique<GuardedWindow>(about::showSplash().data()); };
-  services.showAboutBox = [&window] { about::showAboutBox(&window); };
+  services.showAboutBox = [&window, &dialogs] { about::showAboutBox(&window, dialogs); };
   services.printer = defaultPrinter;
   services.applicationFolder = platform::applicationFolder();
   services.openDocument = platform::openDocument;

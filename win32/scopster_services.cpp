@@ -13,8 +13,8 @@ forms::ScopsterServices scopsterServices(diagnostics::Dialogs& dialogs) {
   forms::ScopsterServices services;
   services.dialogs = &dialogs;
   services.showSplash = [] { return showSplash(); };
-  services.showAboutBox = [] {
-    showAboutBox({&platform::openDocument, [] { return platform::findSystemInformationProgram(); },
+  services.showAboutBox = [&dialogs] {
+    showAboutBox({&dialogs, &platform::openDocument, [] { return platform::findSystemInformationProgram(); },
                   &platform::startSystemInformationProgram});
   };
   services.printer = []() -> std::unique_ptr<platform::Printer> {

@@ -75,7 +75,7 @@ class CaptionsTest : public ::testing::Test {
 };
 
 TEST_F(CaptionsTest, DialogsShowTheirWholeCaptions) {
-  about::frmAbout aboutBox;
+  about::frmAbout aboutBox(errors.dialogs());
   aboutBox.form().Form_Load();
   EXPECT_GE(expectCaptionsFit(aboutBox, "frmAbout "), 8);
   about::frmMultiLineText multiLineText;

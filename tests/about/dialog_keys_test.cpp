@@ -88,7 +88,7 @@ TEST(DialogKeysTest, AboutLinksLookClickableAndClicksReachTheForm) {
   test_support::ScriptedErrorHandler handler{diagnostics::msgbox::Ok};
   test_support::MemorySettingsStore store;
   store.put("SendBugReports", "");  // offered: the box starts ticked
-  about::frmAbout box;
+  about::frmAbout box(handler.dialogs());
   box.form().Form_Load();
   for (const char* link : {"lblWebSite", "lblEMail"}) {
     const auto& label = control<QLabel>(box, link);

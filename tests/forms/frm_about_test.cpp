@@ -32,7 +32,7 @@ class AboutTest : public ::testing::Test {
   forms::frmAbout loaded() {
     const auto open = [this](std::string_view target) { opened_.emplace_back(target); return shellAnswer_; };
     const auto start = [this](const std::string& program) { opened_.push_back(program); return started_; };
-    forms::frmAbout form(view_, {open, [this] { return systemInformation_; }, start});
+    forms::frmAbout form(view_, {&handler_.dialogs(), open, [this] { return systemInformation_; }, start});
     form.Form_Load();
     return form;
   }
