@@ -1,5 +1,6 @@
 #include "forms/frm_scopster.h"
 
+#include <algorithm>
 #include <array>
 #include <system_error>
 #include <utility>
@@ -34,6 +35,9 @@ constexpr std::int64_t kRecentPrefixLength = 3;
 constexpr int kBrowseFlags = 0x1000 | 0x8 | 0x4;
 // The widest caption the run gives lblRunTime: counts are 16-bit.
 constexpr std::string_view kWidestRunTimeCaption = "Run Time: 00:00:00  File: 32767/32767";
+// The room the design leaves between lblProcessing and lblSourceFile.
+constexpr float kProcessingGap = 105;
+constexpr std::string_view kProcessingCaption = "Processing:";
 
 // A control and its rectangle in the form's geometry.
 struct ControlPlace {
@@ -115,7 +119,21 @@ frmScopster::~frmScopster() = default;
 
 void frmScopster::placeControl(ScopsterControl control) {
   for (const ControlPlace& place : kControlPlaces)
-    if (place.control == control) view_.placeControl(control, geometry_.*place.rect);
+    if (place.control == control) view_.placeControl(control, shownPlace(control, geometry_.*place.rect));
+}
+
+// "Processing:" may need more room in the view's font than the design gave
+// it; the file name beside it then starts later rather than under it.
+TwipsRect frmScopster::shownPlace(ScopsterControl control, TwipsRect place) const {
+  if (control == ScopsterControl::lblProcessing)
+    place.width = std::max(place.width, view_.captionWidth(control, kProcessingCaption));
+  if (control != ScopsterControl::lblSourceFile) return place;
+  const TwipsRect processing = shownPlace(ScopsterControl::lblProcessing, geometry_.lblProcessing);
+  const float clearLeft = processing.left + processing.width + kProcessingGap;
+  if (place.left >= clearLeft) return place;
+  place.width = std::max(0.0F, place.width - (clearLeft - place.left));
+  place.left = clearLeft;
+  return place;
 }
 
 void frmScopster::setAnalyseCaption(std::string_view caption) {

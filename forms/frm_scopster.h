@@ -90,6 +90,7 @@ class frmScopster {
   void startUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
   void finishStartUp(std::unique_ptr<OpenedWindow>& splash, bool& bError);
   void placeControl(ScopsterControl control);
+  TwipsRect shownPlace(ScopsterControl control, TwipsRect place) const;
   void setAnalyseCaption(std::string_view caption);
   void runAnalysis(bool& bError);
   void mGetSettings(bool& bError);

@@ -21,8 +21,6 @@ namespace {
 
 using forms::ScopsterControl;
 
-// The room the design leaves between lblProcessing and lblSourceFile.
-constexpr float kProcessingGap = 105;
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -91,23 +89,9 @@ QWidget& WindowView::widgetOf(ScopsterControl control) const {
 void WindowView::placeControl(ScopsterControl control, const forms::TwipsRect& place) {
   widgets::setTwipsGeometry(widgetOf(control), place);
   places_.at(slotOf(control)) = place;
-  if (control == ScopsterControl::lblSourceFile) keepSourceFileClearOfProcessing();
 }
 
 forms::TwipsRect WindowView::controlPlace(ScopsterControl control) const { return places_.at(slotOf(control)); }
-
-// "Processing:" may end a pixel later than its twips say once both are
-// rounded to pixels; the file name beside it then starts later rather than
-// under it.
-void WindowView::keepSourceFileClearOfProcessing() {
-  const QWidget& window = *controls_.mainWindow;
-  QLabel& fileLabel = *controls_.run.lblSourceFile;
-  const int clearLeft =
-      controls_.run.lblProcessing->geometry().right() + 1 + widgets::pixelsCoveringX(kProcessingGap, window);
-  QRect label = fileLabel.geometry();
-  if (label.left() < clearLeft) label.setLeft(clearLeft);
-  fileLabel.setGeometry(label);
-}
 
 float WindowView::clientWidth() const {
   const QWidget& client = *controls_.mainWindow->centralWidget();

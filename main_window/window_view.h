@@ -97,7 +97,6 @@ class WindowView final : public forms::ScopsterView {
 
  private:
   QWidget& widgetOf(forms::ScopsterControl control) const;
-  void keepSourceFileClearOfProcessing();
 
   FormControls controls_;
   const forms::frmScopster* form_ = nullptr;

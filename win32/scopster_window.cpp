@@ -24,8 +24,6 @@ using forms::ScopsterControl;
 constexpr float kDesignClientWidth = 6000;
 constexpr float kDesignClientHeight = 5010;
 constexpr UINT_PTR kSourceBoxSubclass = 1;
-// The room the design leaves between lblProcessing and lblSourceFile.
-constexpr float kProcessingGap = 105;
 
 struct ControlSpec {
   ScopsterControl control;
@@ -424,18 +422,7 @@ void ScopsterWindow::placeControl(ScopsterControl which, const forms::TwipsRect&
   if (which == ScopsterControl::cmdAnalyse || which == ScopsterControl::lblSource ||
       which == ScopsterControl::chkAutoScroll || which == ScopsterControl::lblProcessing)
     shown.width = std::max(shown.width, twipsOf(captionRoom(target, 0).cx, handle()));
-  if (which == ScopsterControl::lblSourceFile) keepClearOfProcessing(shown);
   placeChild(target, shown);
-}
-
-// "Processing:" may need more room than the design gave it; the file name
-// beside it then starts later rather than under it.
-void ScopsterWindow::keepClearOfProcessing(forms::TwipsRect& sourceFile) const {
-  const forms::TwipsRect processing = controlPlace(ScopsterControl::lblProcessing);
-  const float clearLeft = processing.left + processing.width + kProcessingGap;
-  if (sourceFile.left >= clearLeft) return;
-  sourceFile.width = std::max(0.0F, sourceFile.width - (clearLeft - sourceFile.left));
-  sourceFile.left = clearLeft;
 }
 
 forms::TwipsRect ScopsterWindow::controlPlace(ScopsterControl which) const {

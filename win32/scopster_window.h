@@ -102,7 +102,6 @@ class ScopsterWindow : public FormWindow, public forms::ScopsterView {
   void onClose();
   void toggleAutoScroll();
   void widenListFor(const std::wstring& line);
-  void keepClearOfProcessing(forms::TwipsRect& sourceFile) const;
   RECT windowRect() const;
   void setOuterSize(int width, int height);
   static LRESULT CALLBACK sourceBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

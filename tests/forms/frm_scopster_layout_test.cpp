@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/forms/scopster_form_fixture.h"
 
 namespace {
@@ -31,6 +33,14 @@ TEST_F(FrmScopsterLayoutTest, ResizesAreRaisedToTheMinimumWidthFirstThenHeightAn
     EXPECT_EQ(view->controlPlace(ScopsterControl::lblSearchFile).top, list.top + list.height + 850);
     EXPECT_GE(view->controlPlace(ScopsterControl::lblRunTime).width, 37 * c.characterTwips);
     EXPECT_EQ(view->controlPlace(ScopsterControl::lblSource).left, 240) << "placed once, at its design place";
+    // "Processing:" (11 characters) keeps its design width of 855 where that
+    // holds it, and the file name starts 105 twips after it either way.
+    const forms::TwipsRect processing = view->controlPlace(ScopsterControl::lblProcessing);
+    const forms::TwipsRect sourceFile = view->controlPlace(ScopsterControl::lblSourceFile);
+    EXPECT_EQ(processing.width, std::max(855.0F, 11 * c.characterTwips));
+    EXPECT_GE(sourceFile.left, processing.left + processing.width + 105);
+    const forms::TwipsRect publicName = view->controlPlace(ScopsterControl::lblPublic);
+    EXPECT_EQ(sourceFile.left + sourceFile.width, publicName.left + publicName.width) << "it still ends where the row under it does";
   }
   view->isMinimized = true;
   view->resizeOuter(200, 200);
