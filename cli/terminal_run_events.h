@@ -69,7 +69,7 @@ class TerminalRunEvents : private TerminalList, public engine::RunEventsRelay {
   void verdict(const engine::Verdict& verdict) override {
     RunEventsRelay::verdict(verdict);
     const std::filesystem::path opened =
-        namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
+        namesNoFileHere(verdict.sourceFile) ? reportPathOfText(verdict.sourceFile) : verdict.openedFile;
     verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
                          {verdict.names.begin(), verdict.names.end()}, verdict.usedInOwnFile});
   }

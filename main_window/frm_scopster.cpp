@@ -38,6 +38,7 @@
 #include "utilities/general.h"
 #include "utilities/placement.h"
 #include "utilities/print_byline.h"
+#include "utilities/vb_path.h"
 #include "widgets/command_button.h"
 #include "widgets/twips_widget.h"
 #include "widgets/eliding_label.h"
@@ -379,7 +380,7 @@ void frmScopster::cmdAnalyse_Click() {
   }
   if (!trap.step(3, [&] { cmdAnalyse_->setText(QStringLiteral("&Stop")); })) return;
   if (!trap.step(4, [&] {
-        analyser_->setProject(runView_->sourceText());
+        analyser_->setProject(utilities::pathFromText(runView_->sourceText()));
         analyser_->mAnalyse(bError);
       }))
     return;
@@ -487,7 +488,7 @@ void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
         request.title = "Source file";
         request.filter = "Visual Basic Projects (*.vbp)|*.vbp";
         request.fileName = "*.vbp";
-        request.initialFolder = folder.empty() ? vb::utf8ToCp1252(options_.applicationFolder.string()) : folder;
+        request.initialFolder = folder.empty() ? utilities::pathText(options_.applicationFolder) : folder;
         request.flags = kBrowseFlags;
       }))
     return;

@@ -27,11 +27,11 @@ QAction* RecentFileMenu::entry(std::int16_t index) const {
 }
 
 std::string RecentFileMenu::recentEntryCaption(std::int16_t index) const {
-  return platform::cp1252FromQString(entry(index)->text());
+  return entry(index)->text().toStdString();
 }
 
 void RecentFileMenu::setRecentEntryCaption(std::int16_t index, std::string_view caption) {
-  entry(index)->setText(platform::qStringFromCp1252(caption));
+  entry(index)->setText(QString::fromStdString(std::string(caption)));
 }
 
 bool RecentFileMenu::recentEntryVisible(std::int16_t index) const { return entry(index)->isVisible(); }
@@ -40,6 +40,6 @@ void RecentFileMenu::setRecentEntryVisible(std::int16_t index, bool visible) { e
 
 void RecentFileMenu::setRecentSeparatorVisible(bool visible) { mnuFileHyphenLastFile_->setVisible(visible); }
 
-std::string RecentFileMenu::sourceText() const { return platform::cp1252FromQString(txtSource_.text()); }
+std::string RecentFileMenu::sourceText() const { return txtSource_.text().toStdString(); }
 
 }  // namespace main_window

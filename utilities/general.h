@@ -39,9 +39,8 @@ void raiseOnShellFailure(std::int32_t shellResult);
 void gGShowHelp(bool& bError);
 // The same for the help in folder (the application's folder in gGShowHelp).
 void showHelpIn(const std::filesystem::path& folder, bool& bError);
-// The document to open from folder, as Windows-1252 text like every path the
-// program holds.
-std::string helpFilePath(const std::filesystem::path& folder);
+// The document to open from folder.
+std::filesystem::path helpFilePath(const std::filesystem::path& folder);
 
 // The main window's start-up: version text, message box title, region-change
 // check and restored placement, in that order.
