@@ -64,7 +64,7 @@ fs::path matchCaseByComponent(const fs::path& base, std::string_view vbPath) {
 
 std::filesystem::path nativePath(const HeldPath& path) {
   const std::string_view vbPath = path.written;
-  if (path.native.empty() && hasDriveLetter(vbPath)) return fs::path(path.written);
+  if (path.native.empty() && hasDriveLetter(vbPath)) return fs::path(vb::cp1252ToUtf8(vbPath));
   if (vbPath.empty()) return path.native;
   std::string written = vb::cp1252ToUtf8(vbPath);
   std::replace(written.begin(), written.end(), '\\', '/');

@@ -128,7 +128,7 @@ TEST(ScanNoticesTest, DriveLetterEntriesNameNoFileAndReportAsUtf8) {
             "file:///C:/%C3%A9t%C3%A9.frm");
 
   cli::TerminalRunEvents view;
-  view.verdict({project, "C:\\\xE9t\xE9.frm", "C:\\\xE9t\xE9.frm", 1, "Public A", {"A"}, false});
+  view.verdict({project, "C:\\\xC3\xA9t\xC3\xA9.frm", "C:\\\xE9t\xE9.frm", 1, "Public A", {"A"}, false});
   EXPECT_EQ(view.verdicts().at(0).openedFile.string(), "C:\\\xC3\xA9t\xC3\xA9.frm");
 }
 
