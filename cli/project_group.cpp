@@ -48,7 +48,8 @@ std::vector<std::string_view> pathComponents(std::string_view path) {
 
 class GroupReader {
  public:
-  GroupReader(const utilities::HeldPath& groupPath, ProjectGroup& group) : folder_(folderOf(groupPath)), group_(group) {}
+  GroupReader(const utilities::HeldPath& groupPath, ProjectGroup& group)
+      : folder_(folderOf(groupPath)), group_(group) {}
 
   // Entries share the group's native folder, so their written parts tell them apart.
   void add(std::string_view entry) {
@@ -98,8 +99,8 @@ std::string projectKey(std::string_view path) {
   return key;
 }
 
-ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
-                             bool& bError) {
+ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends,
+                             const std::atomic<bool>* stop, bool& bError) {
   diagnostics::ErrorTrap trap{"scopster-scan", "projectsOfGroup", bError};
   ProjectGroup group;
   std::optional<std::string> bytes;

@@ -33,7 +33,7 @@ struct ProjectGroup {
 // Entries are joined to the group's folder. Reading stops early once *stop
 // is set. Trapped ("scopster-scan", "projectsOfGroup"): a group file that
 // cannot be read sets bError.
-ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
-                             bool& bError);
+ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends,
+                             const std::atomic<bool>* stop, bool& bError);
 
 }  // namespace cli

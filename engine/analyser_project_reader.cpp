@@ -76,7 +76,8 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
         utilities::splitFirstFileLineViews(bytes, lines, header, kMaxProjectLines + 1, lineEnds_);
       }))
     return 0;
-  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) events_.lineEndsWarning(projectText_);
+  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes))
+    events_.lineEndsWarning(projectText_);
   if (!trap.step(3, [&] {
         masSourceFiles_.assign(1, std::string());
         entries_.clear();
@@ -99,7 +100,8 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
       continue;
     }
     entry.hasDrive = vb::InStr(line, ":") != 0;
-    entry.file = entry.hasDrive ? utilities::HeldPath(std::move(line)) : utilities::HeldPath(folder.native, folder.written + line);
+    entry.file = entry.hasDrive ? utilities::HeldPath(std::move(line))
+                                : utilities::HeldPath(folder.native, folder.written + line);
     entry.path = utilities::pathText(entry.file);
     if (entry.declaring) masSourceFiles_.push_back(entry.path);
     entries_.push_back(std::move(entry));

@@ -68,7 +68,8 @@ TEST(FileRoutinesWinTest, EntriesJoinTheNativeFolderThroughTheAnsiCodePage) {
   for (const wchar_t* folder : {L"\u0141\u00F3d\u017A", L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", L"\u65E5\u672C\u8A9E"}) {
     const fs::path project = dir.path() / folder / L"P.vbp";
     fs::create_directories(project.parent_path());
-    std::FILE* out = ::_wfopen((project.parent_path() / (std::wstring(L"Mod") + known->second + L".bas")).c_str(), L"wb");
+    const fs::path module = project.parent_path() / (std::wstring(L"Mod") + known->second + L".bas");
+    std::FILE* out = ::_wfopen(module.c_str(), L"wb");
     ASSERT_NE(out, nullptr);
     std::fwrite(content.data(), 1, content.size(), out);
     ASSERT_EQ(std::fclose(out), 0);
