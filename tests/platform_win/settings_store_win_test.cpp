@@ -68,8 +68,9 @@ TEST_F(SettingsStoreWinTest, ReadsWhatSaveSettingWroteBefore) {
                              static_cast<DWORD>(path.size() + 1)),
             ERROR_SUCCESS);
   ::RegCloseKey(key);
-  if (::GetACP() == 1250 || ::GetACP() == 1252)
+  if (::GetACP() == 1250 || ::GetACP() == 1252) {
     EXPECT_EQ(store_.getSetting("Ombry", section_, "txtSource", ""), "C:\\Caf\u00E9.vbp");
+  }
   EXPECT_EQ(store_.getSetting("Ombry", section_, "Missing", "fallback"), "fallback");
   EXPECT_EQ(store_.getSetting("Ombry", section_ + "Missing", "UserRegion", "none"), "none");
 }
