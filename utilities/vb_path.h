@@ -12,7 +12,8 @@ namespace utilities {
 // project folder, a path from the command line or a dialog) and after it the
 // rest as a project file writes it (Windows-1252, "\" or "/"). The written
 // rest never changes the native part, so a name Windows-1252 cannot spell
-// survives.
+// survives. A bare text is a written rest with no native part: an entry with a
+// drive, or a path the way a project file would write it.
 struct HeldPath {
   HeldPath() = default;
   HeldPath(std::filesystem::path nativePart, std::string writtenPart = {})
@@ -39,7 +40,7 @@ std::filesystem::path nativeFolderOf(const std::filesystem::path& path);
 // the ANSI code page; elsewhere from Windows-1252, "\" becomes "/", and a
 // component of the rest that does not exist with its exact spelling is matched
 // case-insensitively when exactly one entry of its folder matches. A rest with
-// a drive letter ("C:...") and no native part is opened as written. The result
+// a drive letter ("C:...") and no native part is only converted. The result
 // may name nothing.
 std::filesystem::path nativePath(const HeldPath& path);
 
