@@ -226,7 +226,15 @@ void ProjectScanner::printNotice(std::string_view level, std::string_view file, 
 // The box names the file of a failure about a file in its last line.
 void ProjectScanner::noteBox(const diagnostics::ShownBox& box) {
   eraseProgress();
-  err_ << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
+  err_ << terminalText(box.title) << "\n";
+  // The box's last line names the file in Windows-1252; the terminal has its
+  // name as the system spells it.
+  const std::size_t fileLine = box.prompt.rfind("\r\nFile: ");
+  if (failedFile_.empty() || fileLine == std::string::npos) {
+    err_ << terminalText(box.prompt) << "\n";
+  } else {
+    err_ << terminalText(box.prompt.substr(0, fileLine)) << "\nFile: " << terminalSafe(failedFile_) << "\n";
+  }
   if (current_) report_.projects[*current_].errors.push_back({failedFile_, vb::cp1252ToUtf8(boxMessage(box.prompt))});
   failedFile_.clear();
 }

@@ -83,6 +83,8 @@ TEST(ScanCommandTest, ProjectsUnderAnyNameRunAndShowIt) {
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_EQ(result.out, project + "\n    " + dir.str() + "/" + name +
                               "/caf\xC3\xA9.bas\n        Public Sub Gr\xC3\xBC\xC3\x9F()\n        Unused\n\n");
+    const Result failed = scan({dir.write(name + "/W.vbp", "Module=m; caf*.bas\r\n").string()});
+    EXPECT_NE(failed.err.find("\nFile: " + dir.str() + "/" + name + "/caf*.bas\n"), std::string::npos) << failed.err;
   }
 }
 
