@@ -5,34 +5,12 @@
 #include <cstdio>
 
 #include "cli/report_path.h"
+#include "cli/terminal_text.h"
 #include "runtime/codepage.h"
 
 namespace cli {
 
 namespace {
-// The length of the valid UTF-8 sequence at text[at], or 0.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  else return 0;
-  if (lead == 0xE0) low = 0xA0;
-  if (lead == 0xED) high = 0x9F;  // no surrogates
-  if (lead == 0xF0) low = 0x90;
-  if (lead == 0xF4) high = 0x8F;
-  if (at + length > text.size()) return 0;
-  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i)
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-  return length;
-}
-
 void appendEscaped(std::string& out, unsigned char c) {
   switch (c) {
     case '"': out += "\\\""; return;

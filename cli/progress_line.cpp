@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <utility>
 
 #include "cli/terminal_text.h"
 
@@ -14,6 +15,20 @@ constexpr std::string_view kEraseLine = "\r\x1b[K";
 
 // A line as wide as the terminal moves the cursor to the next row on some
 // terminals, and a wrapped line cannot be erased with a CR: one column stays free.
+namespace {
+// Where the last columns characters of a UTF-8 text begin, and how many there
+// are: a character is a byte that does not continue a sequence.
+std::pair<std::size_t, std::size_t> lastCharacters(std::string_view utf8, std::size_t columns) {
+  std::size_t start = utf8.size();
+  std::size_t count = 0;
+  while (start > 0 && count < columns) {
+    --start;
+    if ((static_cast<unsigned char>(utf8[start]) & 0xC0) != 0x80) ++count;
+  }
+  return {start, count};
+}
+}  // namespace
+
 std::size_t ProgressLine::width() const {
   const int columns = settings_.columns ? settings_.columns() : 0;
   return static_cast<std::size_t>(columns > 1 ? columns - 1 : kDefaultColumns - 1);
@@ -23,12 +38,11 @@ void ProgressLine::startRun() { runStart_ = Clock::now(); }
 
 void ProgressLine::update(std::string_view text) {
   if (!settings_.enabled) return;
-  // Windows-1252 holds one character a byte, so bytes count columns; the end
-  // of the text (the file name) is the telling part.
+  // The end of the text (the file name) is the telling part.
   const Clock::time_point now = Clock::now();
   if (now - runStart_ < settings_.delay || (shown_ && now - lastDraw_ < kRedrawInterval)) return;
-  const std::size_t length = std::min(text.size(), width());
-  const std::string shown = terminalSafeFrom1252(text.substr(text.size() - length));
+  const auto [start, length] = lastCharacters(text, width());
+  const std::string shown = terminalSafe(text.substr(start));
   if (settings_.escapeSequences) {
     err_ << kEraseLine << shown;
   } else {

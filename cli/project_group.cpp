@@ -48,22 +48,38 @@ std::vector<std::string_view> pathComponents(std::string_view path) {
 
 class GroupReader {
  public:
-  GroupReader(const std::string& groupPath, ProjectGroup& group)
-      : folder_(utilities::folderOf(groupPath)), group_(group) {}
+  GroupReader(const utilities::HeldPath& groupPath, ProjectGroup& group)
+      : folder_(folderOf(groupPath)), group_(group) {}
 
+  // Entries share the group's native folder, so their written parts tell them apart.
   void add(std::string_view entry) {
     if (entry.empty()) return;
-    std::string path = entry.find(':') == std::string_view::npos ? folder_ + std::string(entry) : std::string(entry);
-    if (!seen_.insert(projectKey(path)).second) return;
-    (isProjectGroup(path) ? group_.groups : group_.projects).push_back(std::move(path));
+    utilities::HeldPath path = entry.find(':') == std::string_view::npos
+                                   ? utilities::HeldPath(folder_.native, folder_.written + std::string(entry))
+                                   : utilities::HeldPath(std::string(entry));
+    if (!seen_.insert(projectKey(path.written)).second) return;
+    if (isProjectGroup(std::string_view(path.written))) {
+      group_.groups.push_back(utilities::pathText(path));
+    } else {
+      group_.projects.push_back(std::move(path));
+    }
   }
 
  private:
-  std::string folder_;
+  static utilities::HeldPath folderOf(const utilities::HeldPath& path) {
+    if (path.written.empty()) return utilities::HeldPath(utilities::nativeFolderOf(path.native));
+    return utilities::HeldPath(path.native, std::string(utilities::folderOf(path.written)));
+  }
+
+  utilities::HeldPath folder_;
   ProjectGroup& group_;
   std::unordered_set<std::string> seen_;
 };
 }  // namespace
+
+bool isProjectGroupPath(const utilities::HeldPath& path) {
+  return isProjectGroup(std::string_view(path.written.empty() ? utilities::pathText(path.native) : path.written));
+}
 
 bool isProjectGroup(std::string_view path) {
   if (path.size() < 4) return false;
@@ -83,8 +99,8 @@ std::string projectKey(std::string_view path) {
   return key;
 }
 
-ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
-                             bool& bError) {
+ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends,
+                             const std::atomic<bool>* stop, bool& bError) {
   diagnostics::ErrorTrap trap{"scopster-scan", "projectsOfGroup", bError};
   ProjectGroup group;
   std::optional<std::string> bytes;

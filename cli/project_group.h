@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "utilities/line_reader.h"
+#include "utilities/vb_path.h"
 
 namespace cli {
 
 // True for a name ending in ".vbg", in any case.
 bool isProjectGroup(std::string_view path);
+bool isProjectGroupPath(const utilities::HeldPath& path);
 
 // The same file for every spelling Windows takes for it: "\" or "/", "."
 // and ".." folders, doubled separators and letter case do not matter.
@@ -24,14 +26,14 @@ struct ProjectGroup {
   // Paths of its "StartupProject=" and "Project=" lines in file order, each
   // project once however it is spelt; a path without ':' is taken relative
   // to the group file.
-  std::vector<std::string> projects;
-  std::vector<std::string> groups;  // entries naming a group, which a group cannot hold
+  std::vector<utilities::HeldPath> projects;
+  std::vector<std::string> groups;  // entries naming a group, which a group cannot hold (UTF-8)
 };
 
-// groupPath and the result are Windows-1252. Reading stops early once *stop
+// Entries are joined to the group's folder. Reading stops early once *stop
 // is set. Trapped ("scopster-scan", "projectsOfGroup"): a group file that
 // cannot be read sets bError.
-ProjectGroup projectsOfGroup(const std::string& groupPath, utilities::LineEnds ends, const std::atomic<bool>* stop,
-                             bool& bError);
+ProjectGroup projectsOfGroup(const utilities::HeldPath& groupPath, utilities::LineEnds ends,
+                             const std::atomic<bool>* stop, bool& bError);
 
 }  // namespace cli

@@ -83,7 +83,7 @@ ProjectScanner::~ProjectScanner() { diagnostics::installErrorHandler(previousSet
 
 ScanReport ProjectScanner::run() {
   for (const std::string& input : options_.inputs) {
-    const std::string project = vb::utf8ToCp1252(input);
+    const utilities::HeldPath project(utilities::pathFromText(input));
     if (stopped()) {
       noteStopBefore(project);
       break;
@@ -96,17 +96,17 @@ ScanReport ProjectScanner::run() {
   return std::move(report_);
 }
 
-void ProjectScanner::scanInput(const std::string& input) {
-  if (isProjectGroup(input)) {
+void ProjectScanner::scanInput(const utilities::HeldPath& input) {
+  if (isProjectGroupPath(input)) {
     scanGroup(input);
   } else {
     scanProject(input);
   }
 }
 
-ProjectReport& ProjectScanner::startReport(const std::string& project) {
+ProjectReport& ProjectScanner::startReport(const utilities::HeldPath& project) {
   ProjectReport& report = report_.projects.emplace_back();
-  report.project = project;
+  report.project = utilities::pathText(project);
   report.openedProject = reportPath(project);
   current_ = report_.projects.size() - 1;
   return report;
@@ -114,28 +114,29 @@ ProjectReport& ProjectScanner::startReport(const std::string& project) {
 
 // A stop that came between runs still needs a run that says so (a SARIF log
 // without one would read as complete): the one that was about to start.
-void ProjectScanner::noteStopBefore(const std::string& input) {
+void ProjectScanner::noteStopBefore(const utilities::HeldPath& input) {
   if (!report_.projects.empty() && report_.projects.back().stopped) return;
   ProjectReport& report = startReport(input);
-  report.isGroup = isProjectGroup(input);
+  report.isGroup = isProjectGroupPath(input);
   report.stopped = true;
   report.status = exit_status::Interrupted;
   current_.reset();
 }
 
-void ProjectScanner::scanGroup(const std::string& group) {
+void ProjectScanner::scanGroup(const utilities::HeldPath& group) {
   ProjectReport& report = startReport(group);
   report.isGroup = true;
   bool bError = false;
   const ProjectGroup listed = projectsOfGroup(group, options_.lineEnds, stop_, bError);
-  if (listed.onlyLfLineEnds) addWarning(group, std::string(kLfWarning));
+  const std::string groupText = utilities::pathText(group);
+  if (listed.onlyLfLineEnds) addWarning(groupText, std::string(kLfWarning));
   if (listed.missing) reportMissing(report_.projects.back());
   for (const std::string& nested : listed.groups)
     addError(report_.projects.back(), nested, "A project group cannot name a project group");
-  if (bError) report_.projects.back().lines = {group};
+  if (bError) report_.projects.back().lines = {groupText};
   if (bError || !listed.groups.empty()) report_.projects.back().status = exit_status::Failed;
   if (!listed.missing && !bError && !listed.stopped && listed.projects.empty() && listed.groups.empty())
-    addWarning(group, "names no project");
+    addWarning(groupText, "names no project");
   if (listed.stopped) {
     report_.projects.back().stopped = true;
     report_.projects.back().status = exit_status::Interrupted;
@@ -148,13 +149,13 @@ void ProjectScanner::scanGroup(const std::string& group) {
   if (!listed.missing && !bError && !listed.stopped) scanGroupProjects(listed.projects);
 }
 
-void ProjectScanner::scanGroupProjects(const std::vector<std::string>& projects) {
-  for (const std::string& project : projects) {
+void ProjectScanner::scanGroupProjects(const std::vector<utilities::HeldPath>& projects) {
+  for (const utilities::HeldPath& project : projects) {
     if (stopped()) {
       noteStopBefore(project);
       return;
     }
-    if (namesNoFileHere(project)) {
+    if (namesNoLocalFile(project)) {
       reportMissing(startReport(project));
       current_.reset();
     } else {
@@ -169,7 +170,7 @@ void ProjectScanner::reportMissing(ProjectReport& report) {
   report.status = exit_status::Failed;
 }
 
-void ProjectScanner::scanProject(const std::string& project) {
+void ProjectScanner::scanProject(const utilities::HeldPath& project) {
   startReport(project);
   if (progress_ != nullptr) progress_->startRun();
   const auto start = std::chrono::steady_clock::now();
@@ -190,7 +191,7 @@ void ProjectScanner::scanProject(const std::string& project) {
   report.files = analyser.mnSourceFileCount();
   report.declarations = analyser.lastRun().declarations;
   const engine::RunSummary& summary = analyser.lastRun();
-  if (summary.projectMissing) addError(report, project, std::string(kFileMissing));
+  if (summary.projectMissing) addError(report, report.project, std::string(kFileMissing));
   if (!summary.missingSourceFile.empty())
     addError(report, summary.missingSourceFile, "Can't find file '" + summary.missingSourceFile + "'");
   report.stopped = events.stopRequested();
@@ -200,7 +201,7 @@ void ProjectScanner::scanProject(const std::string& project) {
 
 void ProjectScanner::finishReport(ProjectReport& report) {
   eraseProgress();
-  err_ << terminalSafeFrom1252(report.runTime) << '\n';
+  err_ << terminalSafe(report.runTime) << '\n';
   current_.reset();
 }
 
@@ -218,15 +219,23 @@ void ProjectScanner::addWarning(std::string_view file, const std::string& messag
 void ProjectScanner::printNotice(std::string_view level, std::string_view file, std::string_view message) {
   eraseProgress();
   err_ << "scopster-scan: " << level << ": ";
-  if (!file.empty() && message.find(file) == std::string_view::npos) err_ << terminalSafeFrom1252(file) << ": ";
-  err_ << terminalSafeFrom1252(message) << '\n';
+  if (!file.empty() && message.find(file) == std::string_view::npos) err_ << terminalSafe(file) << ": ";
+  err_ << terminalSafe(message) << '\n';
 }
 
 // The box names the file of a failure about a file in its last line.
 void ProjectScanner::noteBox(const diagnostics::ShownBox& box) {
   eraseProgress();
-  err_ << terminalText(box.title) << "\n" << terminalText(box.prompt) << "\n";
-  if (current_) report_.projects[*current_].errors.push_back({failedFile_, boxMessage(box.prompt)});
+  err_ << terminalText(box.title) << "\n";
+  // The box's last line names the file in Windows-1252; the terminal has its
+  // name as the system spells it.
+  const std::size_t fileLine = box.prompt.rfind("\r\nFile: ");
+  if (failedFile_.empty() || fileLine == std::string::npos) {
+    err_ << terminalText(box.prompt) << "\n";
+  } else {
+    err_ << terminalText(box.prompt.substr(0, fileLine)) << "\nFile: " << terminalSafe(failedFile_) << "\n";
+  }
+  if (current_) report_.projects[*current_].errors.push_back({failedFile_, vb::cp1252ToUtf8(boxMessage(box.prompt))});
   failedFile_.clear();
 }
 

@@ -14,6 +14,7 @@
 #include "cli/scan_report.h"
 #include "diagnostics/error_handler.h"
 #include "diagnostics/scripted_dialogs.h"
+#include "utilities/vb_path.h"
 
 namespace cli {
 
@@ -30,13 +31,13 @@ class ProjectScanner {
   ScanReport run();
 
  private:
-  void scanInput(const std::string& input);
-  void scanGroup(const std::string& group);
-  void scanGroupProjects(const std::vector<std::string>& projects);
-  void scanProject(const std::string& project);
+  void scanInput(const utilities::HeldPath& input);
+  void scanGroup(const utilities::HeldPath& group);
+  void scanGroupProjects(const std::vector<utilities::HeldPath>& projects);
+  void scanProject(const utilities::HeldPath& project);
   void reportMissing(ProjectReport& report);
-  ProjectReport& startReport(const std::string& project);
-  void noteStopBefore(const std::string& input);
+  ProjectReport& startReport(const utilities::HeldPath& project);
+  void noteStopBefore(const utilities::HeldPath& input);
   void finishReport(ProjectReport& report);
   void addError(ProjectReport& report, const std::string& file, const std::string& message);
   void addWarning(std::string_view file, const std::string& message);
@@ -51,7 +52,7 @@ class ProjectScanner {
   ProgressLine* progress_;
   diagnostics::ScriptedDialogs dialogs_;
   diagnostics::ErrorHandlerSetup previousSetup_;
-  std::string failedFile_;  // the file of the failure about to be shown, if any
+  std::string failedFile_;  // the file of the failure about to be shown, if any (UTF-8)
   ScanReport report_;
   // Receives the errors and warnings; an index, as the list grows meanwhile.
   std::optional<std::size_t> current_;

@@ -44,8 +44,8 @@ void writeArray(std::ostream& out, const ScanReport& report, Items ProjectReport
 }
 
 void writeVerdict(std::ostream& out, const ProjectReport& project, const VerdictRecord& verdict) {
-  out << "{\"verdict\": \"" << verdictText(verdict) << "\", \"project\": " << jsonStringFrom1252(project.project)
-      << ", \"file\": " << jsonStringFrom1252(verdict.sourceFile)
+  out << "{\"verdict\": \"" << verdictText(verdict) << "\", \"project\": " << jsonString(project.project)
+      << ", \"file\": " << jsonString(verdict.sourceFile)
       << ", \"openedFile\": " << jsonString(utf8Path(verdict.openedFile)) << ", \"line\": " << verdict.line
       << ", \"name\": " << jsonStringFrom1252(verdict.names.empty() ? std::string() : verdict.names.front())
       << ", \"names\": [";
@@ -58,8 +58,8 @@ void writeVerdict(std::ostream& out, const ProjectReport& project, const Verdict
 }
 
 void writeNotice(std::ostream& out, const ProjectReport& project, const Notice& notice) {
-  out << "{\"project\": " << jsonStringFrom1252(project.project) << ", \"file\": " << jsonStringFrom1252(notice.file)
-      << ", \"message\": " << jsonStringFrom1252(notice.message) << '}';
+  out << "{\"project\": " << jsonString(project.project) << ", \"file\": " << jsonString(notice.file)
+      << ", \"message\": " << jsonString(notice.message) << '}';
 }
 
 void writeSummary(std::ostream& out, const ScanReport& report) {

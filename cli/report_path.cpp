@@ -1,6 +1,7 @@
 #include "cli/report_path.h"
 
-#include "runtime/codepage.h"
+#include <algorithm>
+
 #include "utilities/vb_path.h"
 
 namespace cli {
@@ -13,9 +14,21 @@ bool namesNoFileHere([[maybe_unused]] std::string_view vbPath) {
 #endif
 }
 
-std::filesystem::path reportPath(std::string_view vbPath) {
-  if (namesNoFileHere(vbPath)) return std::filesystem::path(vb::cp1252ToUtf8(vbPath));
-  return utilities::nativePath(vbPath);
+bool namesNoLocalFile(const utilities::HeldPath& path) {
+  return path.native.empty() && namesNoFileHere(std::string_view(path.written));
+}
+
+std::filesystem::path reportPath(const utilities::HeldPath& path) {
+  if (namesNoLocalFile(path)) return utilities::pathFromText(utilities::pathText(path));
+  return utilities::nativePath(path);
+}
+
+std::filesystem::path reportPathOfText(std::string_view utf8) {
+  std::string text(utf8);
+#ifndef _WIN32
+  if (!namesNoFileHere(std::string_view(text))) std::replace(text.begin(), text.end(), '\\', '/');
+#endif
+  return utilities::pathFromText(text);
 }
 
 // On Windows string() would give the ANSI code page, which cannot hold every name.

@@ -78,10 +78,10 @@ void writeResult(std::ostream& out, const VerdictRecord& verdict, const fs::path
 }
 
 void writeNotification(std::ostream& out, std::string_view level, const Notice& notice, const fs::path& root) {
-  out << "{\"level\": \"" << level << "\", \"message\": {\"text\": " << jsonStringFrom1252(notice.message) << '}';
+  out << "{\"level\": \"" << level << "\", \"message\": {\"text\": " << jsonString(notice.message) << '}';
   if (!notice.file.empty())
     out << ", \"locations\": [{\"physicalLocation\": {\"artifactLocation\": "
-        << artifactLocation(reportPath(notice.file), root) << "}}]";
+        << artifactLocation(reportPathOfText(notice.file), root) << "}}]";
   out << '}';
 }
 

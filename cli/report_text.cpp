@@ -1,13 +1,12 @@
 #include <ostream>
 
 #include "cli/reports.h"
-#include "runtime/codepage.h"
 
 namespace cli {
 
 void writeTextReport(const ScanReport& report, std::ostream& out) {
   for (const ProjectReport& project : report.projects)
-    for (const std::string& line : project.lines) out << vb::cp1252ToUtf8(line) << '\n';
+    for (const std::string& line : project.lines) out << line << '\n';
 }
 
 void writeReport(ReportFormat format, const ScanReport& report, std::ostream& out) {

@@ -1,7 +1,7 @@
 #pragma once
 // What one call of scopster-scan found, project by project, for the reporters.
-// Texts are Windows-1252 as the engine holds them; opened paths are as this
-// file system spells them.
+// Paths and messages are UTF-8; declarations and names are Windows-1252 as the
+// code files hold them; opened paths are as this file system spells them.
 
 #include <cstdint>
 #include <filesystem>

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "cli/progress_line.h"
-#include "cli/report_path.h"
 #include "cli/scan_report.h"
 #include "engine/run_events.h"
 #include "forms/result_list_presenter.h"
@@ -68,10 +67,9 @@ class TerminalRunEvents : private TerminalList, public engine::RunEventsRelay {
 
   void verdict(const engine::Verdict& verdict) override {
     RunEventsRelay::verdict(verdict);
-    const std::filesystem::path opened =
-        namesNoFileHere(verdict.sourceFile) ? reportPath(verdict.sourceFile) : verdict.openedFile;
-    verdicts_.push_back({std::string(verdict.sourceFile), opened, verdict.line, std::string(verdict.declaration),
-                         {verdict.names.begin(), verdict.names.end()}, verdict.usedInOwnFile});
+    verdicts_.push_back({std::string(verdict.sourceFile), verdict.openedFile, verdict.line,
+                         std::string(verdict.declaration), {verdict.names.begin(), verdict.names.end()},
+                         verdict.usedInOwnFile});
   }
   void lineEndsWarning(std::string_view file) override {
     RunEventsRelay::lineEndsWarning(file);

@@ -18,17 +18,42 @@ bool isC1Control(std::string_view utf8, std::size_t at) {
 }
 }  // namespace
 
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  else return 0;
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;  // no surrogates
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (at + length > text.size()) return 0;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  return length;
+}
+
+// A path as the system gave it may be no UTF-8 at all: a byte outside a valid
+// sequence (a lone 0x9B is CSI to some terminals) shows as "?" too.
 std::string terminalSafe(std::string_view utf8, bool keepLayout) {
   std::string shown;
   shown.reserve(utf8.size());
-  for (std::size_t at = 0; at < utf8.size(); ++at) {
-    if (isC1Control(utf8, at)) {
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t length = utf8SequenceLength(utf8, at);
+    const bool control = length == 1 && isControl(static_cast<unsigned char>(utf8[at]), keepLayout);
+    if (length == 0 || control || isC1Control(utf8, at)) {
       shown += '?';
-      ++at;
-    } else if (isControl(static_cast<unsigned char>(utf8[at]), keepLayout)) {
-      shown += '?';
+      at += length == 0 ? 1 : length;
     } else {
-      shown += utf8[at];
+      shown.append(utf8, at, length);
+      at += length;
     }
   }
   return shown;

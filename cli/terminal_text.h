@@ -8,9 +8,13 @@
 
 namespace cli {
 
-// utf8 with each C0 control byte, DEL and each C1 control character (U+0080 to
-// U+009F) replaced by '?'. Line breaks and tabs stay when keepLayout is true.
+// utf8 with each C0 control byte, DEL, each C1 control character (U+0080 to
+// U+009F) and each byte outside a valid sequence replaced by '?'. Line breaks
+// and tabs stay when keepLayout is true.
 std::string terminalSafe(std::string_view utf8, bool keepLayout = false);
+
+// The length of the valid UTF-8 sequence at text[at], or 0.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
 
 // The same for Windows-1252 text, converted to UTF-8.
 std::string terminalSafeFrom1252(std::string_view text, bool keepLayout = false);

@@ -25,7 +25,8 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 }  // namespace msgbox
 
-// What the file-open dialog is asked to show. Texts are Windows-1252 bytes.
+// What the file-open dialog is asked to show. Texts are UTF-8: the folder and
+// the file are paths the system gives, which Windows-1252 cannot always spell.
 struct FileOpenRequest {
   std::string title;
   std::string filter;         // "Description|pattern"

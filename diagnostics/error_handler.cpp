@@ -7,6 +7,7 @@
 #include "diagnostics/app_globals.h"
 #include "platform/application_info.h"
 #include "platform/log_file.h"
+#include "runtime/codepage.h"
 #include "runtime/vb_time.h"
 
 namespace diagnostics {
@@ -60,9 +61,10 @@ std::filesystem::path appendToSomeLog(const ErrorHandlerSetup& setup, std::strin
   return {};
 }
 
-// The failure's file, as a line of its own after the description.
+// The failure's file, as a line of its own after the description. The record
+// and the box are Windows-1252 text; a character it cannot spell shows as "?".
 std::string fileLine(const vb::VbError& pending) {
-  return pending.file().empty() ? std::string() : "File: " + pending.file();
+  return pending.file().empty() ? std::string() : "File: " + vb::utf8ToCp1252(pending.file());
 }
 
 int askUser(const ErrorHandlerSetup& setup, std::string_view prompt, int style) {

@@ -21,7 +21,7 @@ void Analyser::mAnalyse(bool& bError) {
         mnSourceFile_ = 0;
       }))
     return;
-  if (!trap.step(2, [&] { events_.runStarted(project_); })) return;
+  if (!trap.step(2, [&] { events_.runStarted(projectText_); })) return;
   if (!trap.step(4, [&] {
         files_.clear();
         keys_.clear();

@@ -17,6 +17,7 @@
 #include "engine/run_events.h"
 #include "engine/usage_index.h"
 #include "utilities/line_reader.h"
+#include "utilities/vb_path.h"
 
 namespace engine {
 
@@ -28,9 +29,10 @@ struct RunSummary {
   std::int32_t reported = 0;      // result groups appended
 };
 
-// A code file the project lists, as listed and joined to the project folder.
+// A code file the project lists, joined to the project folder.
 struct CodeEntry {
-  std::string path;
+  std::string path;           // as shown: UTF-8
+  utilities::HeldPath file;   // as opened
   bool declaring = false;  // a form or module, whose declarations are judged
   bool isForm = false;
   bool hasDrive = false;   // written with a drive ("C:..."), so not joined
@@ -46,8 +48,12 @@ class Analyser {
   explicit Analyser(RunEvents& events, std::chrono::milliseconds yieldInterval = kDefaultYieldInterval)
       : events_(events), yieldInterval_(yieldInterval) {}
 
-  // The project file the next run reads, as typed.
-  void setProject(std::string project) { project_ = std::move(project); }
+  // The project file the next run reads: a native path, or for a project that
+  // a project group lists, the group's folder and the entry as written.
+  void setProject(utilities::HeldPath project) {
+    project_ = std::move(project);
+    projectText_ = utilities::pathText(project_);
+  }
 
   // How project and source files split into lines: at CR, LF or CR LF by
   // default; LineEnds::Crlf reads them as VB6 does.
@@ -76,6 +82,7 @@ class Analyser {
     DeclaringFile declarations;
   };
 
+  utilities::HeldPath projectFolder() const;
   bool judgeFiles(bool& bError);
   bool findMissingFile(bool& bError);
   void collectFiles();
@@ -97,7 +104,8 @@ class Analyser {
   RunEvents& events_;
   std::chrono::milliseconds yieldInterval_;
   utilities::LineEnds lineEnds_ = utilities::LineEnds::Any;
-  std::string project_;  // as typed
+  utilities::HeldPath project_;
+  std::string projectText_;  // as shown: UTF-8
   std::vector<CodeEntry> entries_;
   bool startsWithSubMain_ = false;
   std::vector<CodeFile> files_;

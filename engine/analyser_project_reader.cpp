@@ -49,9 +49,16 @@ bool isSubMainStartup(std::string_view line) {
 }
 }  // namespace
 
+// Entries are written relative to the project's folder: the native one, or
+// the written folder of a project that a group lists.
+utilities::HeldPath Analyser::projectFolder() const {
+  if (project_.written.empty()) return utilities::HeldPath(utilities::nativeFolderOf(project_.native));
+  return utilities::HeldPath(project_.native, std::string(utilities::folderOf(project_.written)));
+}
+
 std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
   diagnostics::ErrorTrap trap{"frmScopster", "mnGetSourceFiles", bError};
-  const std::string& project = project_;
+  const utilities::HeldPath& project = project_;
   bool exists = false;
   if (!trap.step(1, [&] { exists = utilities::gbFileExists(project, bError); })) return 0;
   if (bError || !exists) {
@@ -69,14 +76,15 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
         utilities::splitFirstFileLineViews(bytes, lines, header, kMaxProjectLines + 1, lineEnds_);
       }))
     return 0;
-  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes)) events_.lineEndsWarning(project);
+  if (lineEnds_ == utilities::LineEnds::Crlf && utilities::hasOnlyLfLineEnds(bytes))
+    events_.lineEndsWarning(projectText_);
   if (!trap.step(3, [&] {
         masSourceFiles_.assign(1, std::string());
         entries_.clear();
         startsWithSubMain_ = false;
       }))
     return 0;
-  const std::string folder(utilities::folderOf(project));
+  const utilities::HeldPath folder = projectFolder();
   if (!trap.step(5, [&] { lineCount = vb::CInt(static_cast<std::int64_t>(lines.size()) - 1); })) return 0;
   for (std::int32_t i = 1; i <= lineCount; ++i) {
     std::string line(lines[static_cast<std::size_t>(i)]);
@@ -92,7 +100,9 @@ std::int16_t Analyser::mnGetSourceFiles(bool& bError) {
       continue;
     }
     entry.hasDrive = vb::InStr(line, ":") != 0;
-    entry.path = entry.hasDrive ? std::move(line) : folder + line;
+    entry.file = entry.hasDrive ? utilities::HeldPath(std::move(line))
+                                : utilities::HeldPath(folder.native, folder.written + line);
+    entry.path = utilities::pathText(entry.file);
     if (entry.declaring) masSourceFiles_.push_back(entry.path);
     entries_.push_back(std::move(entry));
   }

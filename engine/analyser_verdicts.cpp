@@ -1,6 +1,7 @@
 // Analyser's reading and judging: every code file is read once, the
 // declaring files' declarations are parsed, every file's identifiers are
 // looked up once, and each declaration's verdict is a lookup.
+#include <cwctype>
 #include <string_view>
 #include <unordered_map>
 
@@ -16,10 +17,10 @@ namespace {
 constexpr std::string_view kObject = "frmScopster";
 
 // The file behind a listed path, spelled once for all its spellings.
-std::string fileIdentity(const std::string& listed) {
-  std::string identity = utilities::nativePath(listed).lexically_normal().string();
+std::filesystem::path::string_type fileIdentity(const utilities::HeldPath& listed) {
+  std::filesystem::path::string_type identity = utilities::nativePath(listed).lexically_normal().native();
 #ifdef _WIN32
-  for (char& c : identity) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
+  for (wchar_t& c : identity) c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
 #endif
   return identity;
 }
@@ -42,7 +43,7 @@ bool startsWithName(std::string_view text, std::string_view prefix) {
 
 bool Analyser::findMissingFile(bool& bError) {
   for (const CodeEntry& entry : entries_) {
-    const bool exists = !namesNoFileHere(entry) && utilities::gbFileExists(entry.path, bError);
+    const bool exists = !namesNoFileHere(entry) && utilities::gbFileExists(entry.file, bError);
     if (bError) return true;
     if (exists) continue;
     events_.codeFileMissing(entry.path);
@@ -54,10 +55,10 @@ bool Analyser::findMissingFile(bool& bError) {
 }
 
 void Analyser::collectFiles() {
-  std::unordered_map<std::string, std::size_t> byIdentity;
+  std::unordered_map<std::filesystem::path::string_type, std::size_t> byIdentity;
   fileOfEntry_.assign(entries_.size(), 0);
   for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const auto [known, added] = byIdentity.try_emplace(fileIdentity(entries_[i].path), files_.size());
+    const auto [known, added] = byIdentity.try_emplace(fileIdentity(entries_[i].file), files_.size());
     if (added) files_.push_back(CodeFile{i, false, {}});
     CodeFile& file = files_[known->second];
     file.declaring = file.declaring || entries_[i].declaring;
@@ -66,7 +67,7 @@ void Analyser::collectFiles() {
 }
 
 std::string Analyser::readCode(const CodeEntry& entry) const {
-  std::optional<std::string> bytes = utilities::readFileBytes(entry.path);
+  std::optional<std::string> bytes = utilities::readFileBytes(entry.file);
   if (!bytes) {
     // It was there a moment ago: gone, or swapped for a pipe or a folder.
     // Reading it as empty would turn its uses into false verdicts.
@@ -164,7 +165,7 @@ void Analyser::reportVerdicts(bool& bError) {
 void Analyser::reportFile(std::size_t f, bool& bError) {
   const CodeFile& file = files_[f];
   const std::string& path = entries_[file.entry].path;
-  openedFile_ = utilities::nativePath(path);
+  openedFile_ = utilities::nativePath(entries_[file.entry].file);
   const auto& declarations = file.declarations.declarations;
   for (std::size_t d = 0; d < declarations.size(); ++d) {
     const PublicDeclaration& declaration = declarations[d];
@@ -223,7 +224,7 @@ bool Analyser::isEventHandler(std::size_t f, const PublicDeclaration& declaratio
 
 void Analyser::reportVerdict(const std::string& path, const PublicDeclaration& declaration, bool inOwnFile) {
   Verdict verdict;
-  verdict.project = project_;
+  verdict.project = projectText_;
   verdict.sourceFile = path;
   verdict.openedFile = openedFile_;
   verdict.line = declaration.line;

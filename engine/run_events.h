@@ -1,7 +1,9 @@
 #pragma once
 // What an analysis run reports as it goes, for whoever shows or collects it:
-// the run says what happens, its receivers decide how it looks. Texts are
-// Windows-1252 bytes, valid only during the call.
+// the run says what happens, its receivers decide how it looks. Paths are
+// UTF-8 text (a native part, then a project's entry converted from
+// Windows-1252); declarations and names are Windows-1252 bytes, as the code
+// files hold them. Texts are valid only during the call.
 
 #include <chrono>
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace engine {
 
 // One reported declaration: none of the project's other code files uses it.
 struct Verdict {
-  std::string_view project;            // as typed
+  std::string_view project;            // the project path
   std::string_view sourceFile;         // as the project lists it
   std::filesystem::path openedFile;    // the file read for it
   std::int32_t line = 0;               // of the declaration in its file, from 1
@@ -29,7 +31,7 @@ class RunEvents {
 
   virtual ~RunEvents() = default;
 
-  // The run begins on a project path, as typed.
+  // The run begins on a project path.
   virtual void runStarted(std::string_view project) = 0;
   // The project path names no file; the run ends here.
   virtual void projectMissing() = 0;

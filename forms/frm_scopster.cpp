@@ -18,6 +18,7 @@
 #include "runtime/vb_strings.h"
 #include "utilities/placement.h"
 #include "utilities/print_byline.h"
+#include "utilities/vb_path.h"
 
 namespace forms {
 
@@ -251,8 +252,8 @@ void frmScopster::cmdAnalyse_Click() {
   });
 }
 
-// The engine takes the project path as Windows-1252, as it takes every text.
-// A failure leaves the run as over as a normal end does.
+// The source box holds a path from the system: it reaches the engine as a
+// native path. A failure leaves the run as over as a normal end does.
 void frmScopster::runAnalysis(bool& bError) {
   struct RunningFlag {
     bool& on;
@@ -261,7 +262,7 @@ void frmScopster::runAnalysis(bool& bError) {
     RunningFlag(const RunningFlag&) = delete;
     RunningFlag& operator=(const RunningFlag&) = delete;
   } running{running_};
-  analyser_->setProject(vb::utf8ToCp1252(view_.sourceText()));
+  analyser_->setProject(utilities::pathFromText(view_.sourceText()));
   analyser_->mAnalyse(bError);
 }
 
@@ -292,14 +293,13 @@ void frmScopster::mnuFileOpenProject_Click() {
   trap.step(1, [&] { mGetFileSpec(openProjectFolder_, bError); });
 }
 
-// The list's lines are UTF-8 in the view; the printer prints Windows-1252.
 void frmScopster::mnuFilePrint_Click() {
   bool bError = false;
   ErrorTrap trap{kFormName, "mnuFilePrint_Click", bError};
   std::unique_ptr<platform::Printer> printer;
   if (!trap.step(1, [&] { printer = provided(services_.printer)(); })) return;
   for (std::int32_t index = 0; index < view_.listCount(); ++index)
-    if (!trap.step(2, [&] { printerIn(printer).printLine(vb::utf8ToCp1252(view_.listLine(index))); })) return;
+    if (!trap.step(2, [&] { printerIn(printer).printLine(view_.listLine(index)); })) return;
   trap.step(3, [&] { utilities::gPrintBylineEndDoc(printerIn(printer), 0, bError); });
 }
 
@@ -308,7 +308,7 @@ void frmScopster::mnuFileLastFile_Click(std::int16_t index) {
   ErrorTrap trap{kFormName, "mnuFileLastFile_Click", bError};
   if (!trap.step(1, [&] {
         const std::string caption = recentFiles_->recentEntryCaption(index);
-        view_.setSourceText(vb::cp1252ToUtf8(vb::Right(caption, vb::Len(caption) - kRecentPrefixLength)));
+        view_.setSourceText(vb::Right(caption, vb::Len(caption) - kRecentPrefixLength));
       }))
     return;
   trap.step(2, [&] { gLastFileUpdate(*recentFiles_, bError); });
@@ -323,7 +323,7 @@ void frmScopster::mnuFileExit_Click() {
 void frmScopster::mnuHelpHelp_Click() {
   bool bError = false;
   ErrorTrap trap{kFormName, "mnuHelpHelp_Click", bError};
-  trap.step(1, [&] { utilities::gGShowHelp(services_.openDocument, bError); });
+  trap.step(1, [&] { utilities::gGShowHelp(services_.openHelpFile, bError); });
 }
 
 void frmScopster::mnuHelpAbout_Click() {
@@ -340,7 +340,7 @@ void frmScopster::mGetSettings(bool& bError) {
   if (bError) return;
   if (!trap.step(2, [&] {
         const std::string newest = recentFiles_->recentEntryCaption(1);
-        if (!newest.empty()) view_.setSourceText(vb::cp1252ToUtf8(afterFirstBlank(newest)));
+        if (!newest.empty()) view_.setSourceText(afterFirstBlank(newest));
       }))
     return;
   trap.step(3, [&] { view_.setAutoScrollValue(checkBoxValue(platform::getSetting(kSection, "chkAutoScroll", "0"))); });
@@ -348,12 +348,11 @@ void frmScopster::mGetSettings(bool& bError) {
 
 void frmScopster::mSaveSettings(bool& bError) {
   ErrorTrap trap{kFormName, "mSaveSettings", bError};
-  if (!trap.step(1, [&] { platform::saveSetting(kSection, "txtSource", vb::utf8ToCp1252(view_.sourceText())); }))
+  if (!trap.step(1, [&] { platform::saveSetting(kSection, "txtSource", view_.sourceText()); }))
     return;
   trap.step(2, [&] { platform::saveSetting(kSection, "chkAutoScroll", std::to_string(view_.autoScrollValue())); });
 }
 
-// The dialog and the store speak Windows-1252; the source box UTF-8.
 void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
   ErrorTrap trap{kFormName, "mGetFileSpec", bError};
   diagnostics::FileOpenRequest request;
@@ -362,7 +361,7 @@ void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
         request.title = "Source file";
         request.filter = "Visual Basic Projects (*.vbp)|*.vbp";
         request.fileName = "*.vbp";
-        request.initialFolder = folder.empty() ? vb::utf8ToCp1252(services_.applicationFolder.string()) : folder;
+        request.initialFolder = folder.empty() ? utilities::pathText(services_.applicationFolder) : folder;
         request.flags = kBrowseFlags;
       }))
     return;
@@ -370,7 +369,7 @@ void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
   if (!trap.step(3, [&] { folder = folderOf(fileName); })) return;
   // Cancel leaves the pattern in the file name.
   if (fileName.empty() || fileName.find('*') != std::string::npos) return;
-  if (!trap.step(4, [&] { view_.setSourceText(vb::cp1252ToUtf8(fileName)); })) return;
+  if (!trap.step(4, [&] { view_.setSourceText(fileName); })) return;
   trap.step(5, [&] { gLastFileUpdate(*recentFiles_, bError); });
 }
 

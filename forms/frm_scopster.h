@@ -46,8 +46,8 @@ struct ScopsterServices {
   std::function<std::unique_ptr<platform::Printer>()> printer;
   // Made current at start-up; the browse dialog opens here at first.
   std::filesystem::path applicationFolder;
-  // Opens the help document (platform::openDocument in the programs).
-  utilities::DocumentOpener openDocument;
+  // Opens the help file (platform::openFile in the programs).
+  utilities::DocumentOpener openHelpFile;
   // The run yields to the window no more often than this.
   std::chrono::milliseconds yieldInterval = engine::Analyser::kDefaultYieldInterval;
 };

@@ -1,6 +1,5 @@
 #include "forms/recent_file_entries.h"
 
-#include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 
 namespace forms {
@@ -11,11 +10,11 @@ std::int16_t RecentFileEntries::checked(std::int16_t index) const {
 }
 
 std::string RecentFileEntries::recentEntryCaption(std::int16_t index) const {
-  return vb::utf8ToCp1252(view_.recentEntryCaption(checked(index)));
+  return view_.recentEntryCaption(checked(index));
 }
 
 void RecentFileEntries::setRecentEntryCaption(std::int16_t index, std::string_view caption) {
-  view_.setRecentEntryCaption(checked(index), vb::cp1252ToUtf8(caption));
+  view_.setRecentEntryCaption(checked(index), caption);
 }
 
 bool RecentFileEntries::recentEntryVisible(std::int16_t index) const {
@@ -28,6 +27,6 @@ void RecentFileEntries::setRecentEntryVisible(std::int16_t index, bool visible) 
 
 void RecentFileEntries::setRecentSeparatorVisible(bool visible) { view_.setRecentSeparatorVisible(visible); }
 
-std::string RecentFileEntries::sourceText() const { return vb::utf8ToCp1252(view_.sourceText()); }
+std::string RecentFileEntries::sourceText() const { return view_.sourceText(); }
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/codepage.h"
 #include "runtime/vb_time.h"
 
 namespace forms {
@@ -41,11 +42,13 @@ void ResultListPresenter::declaringFileStarted(std::int32_t index, std::int32_t 
   view_.setSourceFileCaption(path);
 }
 
-void ResultListPresenter::declarationStarted(std::string_view declaration) { view_.setPublicCaption(declaration); }
+void ResultListPresenter::declarationStarted(std::string_view declaration) {
+  view_.setPublicCaption(vb::cp1252ToUtf8(declaration));
+}
 
 void ResultListPresenter::verdict(const engine::Verdict& verdict) {
   view_.appendLine("    " + std::string(verdict.sourceFile));
-  view_.appendLine("        " + std::string(verdict.declaration));
+  view_.appendLine("        " + vb::cp1252ToUtf8(verdict.declaration));
   view_.appendLine(verdict.usedInOwnFile ? "        Private" : "        Unused");
   view_.appendLine("");
   if (view_.autoScrollValue() != 1) return;

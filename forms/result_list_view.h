@@ -1,6 +1,6 @@
 #pragma once
 // The result list and the progress labels of the main window, as its form
-// logic drives them. Texts are Windows-1252 bytes.
+// logic drives them. Texts are UTF-8.
 
 #include <cstdint>
 #include <string_view>

@@ -106,17 +106,17 @@ int QtDialogs::messageBox(std::string_view prompt, int style, std::string_view t
 }
 
 std::string QtDialogs::openFile(const diagnostics::FileOpenRequest& request) {
-  QFileDialog dialog(dialogParent(), platform::qStringFromCp1252(request.title),
-                     platform::qStringFromCp1252(request.initialFolder),
+  QFileDialog dialog(dialogParent(), QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialFolder),
                      qtFileFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode((request.flags & ofn::FileMustExist) != 0 ? QFileDialog::ExistingFile
                                                                : QFileDialog::AnyFile);
-  if (!request.fileName.empty()) dialog.selectFile(platform::qStringFromCp1252(request.fileName));
+  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   if (dialog.exec() != QDialog::Accepted) return request.fileName;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return request.fileName;
-  return platform::cp1252FromQString(QDir::toNativeSeparators(chosen.constFirst()));
+  return QDir::toNativeSeparators(chosen.constFirst()).toStdString();
 }
 
 std::string QtDialogs::multiLineText(std::string_view caption) { return about::showMultiLineText(caption, dialogParent()); }

@@ -26,10 +26,10 @@ WindowRunView::WindowRunView(const RunControls& controls, std::function<bool()> 
       stopRequested_(std::move(stopRequested)),
       yield_(std::move(yield)) {}
 
-std::string WindowRunView::sourceText() const { return platform::cp1252FromQString(controls_.txtSource->text()); }
+std::string WindowRunView::sourceText() const { return controls_.txtSource->text().toStdString(); }
 
 void WindowRunView::setSourceText(std::string_view text) {
-  controls_.txtSource->setText(platform::qStringFromCp1252(text));
+  controls_.txtSource->setText(QString::fromStdString(std::string(text)));
 }
 
 void WindowRunView::clearList() {
@@ -38,13 +38,13 @@ void WindowRunView::clearList() {
 }
 
 void WindowRunView::appendLine(std::string_view line) {
-  controls_.lstText->addItem(platform::qStringFromCp1252(line));
+  controls_.lstText->addItem(QString::fromStdString(std::string(line)));
 }
 
 std::int32_t WindowRunView::listCount() const { return controls_.lstText->count(); }
 
 std::string WindowRunView::listLine(std::int32_t index) const {
-  return platform::cp1252FromQString(controls_.lstText->item(index)->text());
+  return controls_.lstText->item(index)->text().toStdString();
 }
 
 // -1 selects nothing; a line that does not exist is refused, as the list box
@@ -70,7 +70,7 @@ std::int16_t WindowRunView::autoScrollValue() const { return controls_.chkAutoSc
 void WindowRunView::setCaption(ProgressLabel& label, std::string_view caption) {
   if (label.caption == caption) return;
   label.caption = caption;
-  label.label->setText(platform::qStringFromCp1252(caption));
+  label.label->setText(QString::fromStdString(std::string(caption)));
 }
 
 void WindowRunView::setRunTimeCaption(std::string_view caption) { setCaption(runTime_, caption); }

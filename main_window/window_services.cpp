@@ -34,7 +34,7 @@ forms::ScopsterServices windowServices(QWidget& window, diagnostics::Dialogs& di
   services.showAboutBox = [&window, &dialogs] { about::showAboutBox(&window, dialogs); };
   services.printer = defaultPrinter;
   services.applicationFolder = platform::applicationFolder();
-  services.openDocument = platform::openDocument;
+  services.openHelpFile = platform::openFile;
   return services;
 }
 

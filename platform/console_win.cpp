@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/console.h"
+#include "platform/windows_text.h"
 
 namespace platform {
 
@@ -18,15 +19,6 @@ BOOL WINAPI onConsoleControl(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
   if (auto handler = interruptHandler.load()) handler();
   return TRUE;
-}
-
-std::string utf8FromWide(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int length = static_cast<int>(wide.size());
-  const int needed = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), needed, nullptr, nullptr);
-  return text;
 }
 }  // namespace
 

@@ -19,4 +19,11 @@ std::int32_t openDocument(std::string_view pathOrUrl) {
   return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
 }
 
+// ShellExecuteW, so that a file name outside the ANSI code page opens as itself.
+std::int32_t openFile(const std::filesystem::path& file) {
+  if (file.native().find(L'\0') != std::wstring::npos) return ERROR_FILE_NOT_FOUND;
+  const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", file.c_str(), L"", L"", SW_SHOWNORMAL);
+  return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
+}
+
 }  // namespace platform

@@ -14,7 +14,7 @@ class Printer {
   virtual void setFontName(std::string_view name) = 0;
   virtual double fontSize() const = 0;
   virtual void setFontSize(double points) = 0;
-  // Prints one line (Windows-1252 text) and moves to the next; opens the
+  // Prints one line (UTF-8 text) and moves to the next; opens the
   // document on first output. Raises VbError 482 "Printer error" on failure.
   virtual void printLine(std::string_view text) = 0;
   // Sends the document to the printer. Raises VbError 482 on failure.

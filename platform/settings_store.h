@@ -1,5 +1,6 @@
 #pragma once
-// The per-user settings store: (application, section, key) -> text.
+// The per-user settings store: (application, section, key) -> text. Values
+// are UTF-8, since some are paths; the names are plain ASCII.
 
 #include <string>
 #include <string_view>

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/windows_text.h"
 #include "runtime/vb_error.h"
 
 namespace platform {
@@ -35,20 +36,23 @@ void requireName(std::string_view name, bool mayHoldBackslash) {
   if (!mayHoldBackslash && name.find('\\') != std::string_view::npos) vb::raise(vb::err::InvalidProcedureCall);
 }
 
-// The value's bytes, asked for again while it grows between the two calls.
+// The value as UTF-8, asked for again while it grows between the two calls.
+// The wide call reads what earlier builds wrote with the ANSI call as well.
 std::optional<std::string> queryText(HKEY key, const std::string& name) {
+  const std::wstring wideName = wideFromAnsi(name);
   DWORD type = 0;
   DWORD size = 0;
-  LONG result = ::RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
-  std::string bytes;
+  LONG result = ::RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size);
+  std::wstring text;
   while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
     if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-    bytes.resize(size);
-    result = ::RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size);
+    text.resize(size / sizeof(wchar_t) + 1);
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    result = ::RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
     if (result == ERROR_SUCCESS) {
-      bytes.resize(size);
-      if (const auto nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
-      return bytes;
+      text.resize(size / sizeof(wchar_t));
+      if (const auto nul = text.find(L'\0'); nul != std::wstring::npos) text.resize(nul);
+      return utf8FromWide(text);
     }
   }
   if (result == ERROR_FILE_NOT_FOUND) return std::nullopt;
@@ -91,10 +95,11 @@ void RegistrySettingsStore::saveSetting(std::string_view application, std::strin
   LONG result = ::RegCreateKeyExA(root_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                                   nullptr, created.out(), nullptr);
   if (result != ERROR_SUCCESS) raiseRegistryFailure(result);
-  const std::string name(key);
-  const std::string text(value);
-  result = ::RegSetValueExA(created.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>(text.size() + 1));
+  const std::wstring name = wideFromAnsi(key);
+  const std::wstring text = wideFromUtf8(value);
+  if (text.size() >= std::numeric_limits<DWORD>::max() / sizeof(wchar_t)) vb::raise(vb::err::OutOfMemory);
+  result = ::RegSetValueExW(created.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   if (result != ERROR_SUCCESS) raiseRegistryFailure(result);
 }
 

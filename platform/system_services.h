@@ -3,6 +3,7 @@
 // Windows and POSIX versions can stand side by side.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,5 +37,7 @@ std::int32_t countryCodeText(char* buffer, std::int32_t size);
 // exist as written is tried with '\' read as the folder separator. Lives in
 // platform_qt, as it needs the GUI application.
 std::int32_t openDocument(std::string_view pathOrUrl);
+// The same for a file named by a native path, opened as it is named.
+std::int32_t openFile(const std::filesystem::path& file);
 
 }  // namespace platform

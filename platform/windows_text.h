@@ -1,8 +1,8 @@
 #pragma once
-// Windows only. Our text is Windows-1252 bytes, which on a Windows system is the
-// ANSI code page; file names go to the wide ("W") functions after converting
-// with MultiByteToWideChar(CP_ACP), so a path is never cut short by a name the
-// code page cannot spell when it comes back from the system.
+// Windows only. File contents and a project's entries are in the ANSI code
+// page; they reach the wide ("W") functions through CP_ACP. Paths and texts
+// the system gives stay wide, or UTF-8 where the program holds them as text,
+// so a name the code page cannot spell survives.
 
 #include <string>
 #include <string_view>
@@ -12,5 +12,8 @@ namespace platform {
 std::wstring wideFromAnsi(std::string_view ansi);
 // Characters the ANSI code page cannot spell become "?".
 std::string ansiFromWide(std::wstring_view wide);
+
+std::wstring wideFromUtf8(std::string_view utf8);
+std::string utf8FromWide(std::wstring_view wide);
 
 }  // namespace platform

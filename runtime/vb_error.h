@@ -56,7 +56,7 @@ class VbError : public std::runtime_error {
   const std::string& description() const noexcept { return description_; }
   const std::string& source() const noexcept { return source_; }
   std::int32_t lastDllError() const noexcept { return lastDllError_; }
-  // The file the failure was about, as the program shows it; empty when none.
+  // The file the failure was about, as UTF-8 text; empty when none.
   // The error handler adds it to the log record and the box after the text.
   const std::string& file() const noexcept { return file_; }
   void setFile(std::string file) { file_ = std::move(file); }

@@ -4,7 +4,6 @@
 
 #include "diagnostics/error_handler.h"
 #include "diagnostics/send_email.h"
-#include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 
 namespace utilities {
@@ -14,7 +13,7 @@ namespace {
 LineList readLog(const std::filesystem::path& logFile) {
   LineList lines;
   std::string header;
-  if (!logFile.empty()) gReadFileLines(vb::utf8ToCp1252(logFile.string()), lines, header);
+  if (!logFile.empty()) gReadFileLines(HeldPath(logFile), lines, header);
   return lines;
 }
 

@@ -27,6 +27,12 @@ std::string readAll(const ReadOnlyFile& file) {
   if (content.capacity() > 2 * used + 64) content.shrink_to_fit();
   return content;
 }
+
+bool holdsWildcard(const HeldPath& path) {
+  constexpr std::filesystem::path::value_type kWildcards[] = {'*', '?', 0};
+  return path.written.find_first_of("*?") != std::string::npos ||
+         path.native.native().find_first_of(kWildcards) != std::filesystem::path::string_type::npos;
+}
 }  // namespace
 
 std::optional<std::string> readRegularFile(const std::filesystem::path& path) {
@@ -40,13 +46,13 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& path) {
   return content;
 }
 
-std::optional<std::string> readVisibleFile(const std::string& fileName) {
+std::optional<std::string> readVisibleFile(const HeldPath& fileName) {
   // A name holding a NUL names no file: the system would open the name cut
   // at the NUL, which is not the file the caller shows.
-  if (fileName.find('\0') != std::string::npos) return std::nullopt;
-  if (fileName.find_first_of("*?") != std::string::npos) {
+  if (fileName.written.find('\0') != std::string::npos || namesNothing(fileName.native)) return std::nullopt;
+  if (holdsWildcard(fileName)) {
     vb::VbError failure = vb::VbError::standard(vb::err::BadFileNameOrNumber);
-    failure.setFile(fileName);
+    failure.setFile(pathText(fileName));
     throw failure;
   }
   try {
@@ -54,7 +60,7 @@ std::optional<std::string> readVisibleFile(const std::string& fileName) {
     if (!isVisibleFile(path)) return std::nullopt;
     return readRegularFile(path);
   } catch (vb::VbError& failure) {
-    failure.setFile(fileName);
+    failure.setFile(pathText(fileName));
     throw;
   }
 }

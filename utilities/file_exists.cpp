@@ -14,23 +14,28 @@ bool hasWildcard(std::string_view name) { return name.find_first_of("*?") != std
 
 // The last component is the file name or the pattern; the folder before it is
 // mapped like any other path.
-bool searchFolder(std::string_view path) {
-  const std::string_view folder = folderOf(path);
-  const std::string_view name = path.substr(folder.size());
+bool searchFolder(const HeldPath& path) {
+  if (path.written.empty()) {
+    const std::string pattern = wildcardPattern(path.native.filename());
+    if (!hasWildcard(pattern)) return isVisibleFile(path.native);
+    return anyVisibleMatch(nativeFolderOf(path.native), pattern);
+  }
+  const std::string_view folder = folderOf(path.written);
+  const std::string_view name = std::string_view(path.written).substr(folder.size());
   if (!hasWildcard(name)) return isVisibleFile(nativePath(path));
-  return anyVisibleMatch(nativePath(folder), name);
+  return anyVisibleMatch(nativePath(HeldPath(path.native, std::string(folder))), name);
 }
 }  // namespace
 
-bool gbFileExists(std::string path, bool& bError) {
-  if (path.empty()) return false;
+bool gbFileExists(const HeldPath& path, bool& bError) {
+  if (path.native.empty() && path.written.empty()) return false;
   bool exists = false;
   diagnostics::ErrorTrap trap{"modFileExists", "gbFileExists", bError};
   if (!trap.step(1, [&] {
         try {
           exists = searchFolder(path);
         } catch (vb::VbError& failure) {
-          failure.setFile(path);
+          failure.setFile(pathText(path));
           throw;
         }
       }))

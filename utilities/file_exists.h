@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "utilities/vb_path.h"
 
 namespace utilities {
 
@@ -9,6 +9,6 @@ namespace utilities {
 // component match as a folder search would, case-insensitively. A failing
 // search is reported through the error trap ("modFileExists"); the result is
 // then false.
-bool gbFileExists(std::string path, bool& bError);
+bool gbFileExists(const HeldPath& path, bool& bError);
 
 }  // namespace utilities

@@ -4,6 +4,7 @@
 // hidden file; on Windows the hidden and system attributes hide a file.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace utilities {
@@ -26,6 +27,10 @@ bool isVisibleFile(const std::filesystem::path& path);
 // Folder-search matching of a Windows-1252 name: "*" any run, "?" exactly one
 // character, letters compared without regard to case.
 bool matchesWildcard(std::string_view pattern, std::string_view name);
+
+// A native file name as a pattern for matchesWildcard: the name as an ANSI
+// folder search sees it.
+std::string wildcardPattern(const std::filesystem::path& name);
 
 // True when some regular, non-hidden entry of folder matches pattern; false
 // when the folder does not exist. Raises the file error when the folder cannot

@@ -63,6 +63,8 @@ bool isVisibleFile(const std::filesystem::path& path) {
   return regularFileFromStat(::stat(path.c_str(), &info), info);
 }
 
+std::string wildcardPattern(const std::filesystem::path& name) { return vb::utf8ToCp1252(name.native()); }
+
 bool anyVisibleMatch(const std::filesystem::path& folder, std::string_view pattern) {
   if (namesNothing(folder)) return false;
   FolderListing listing(folder.empty() ? std::filesystem::path(".") : folder);

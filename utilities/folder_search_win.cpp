@@ -58,6 +58,8 @@ bool isVisibleFile(const std::filesystem::path& path) {
   return (attributes & kNotNormal) == 0;
 }
 
+std::string wildcardPattern(const std::filesystem::path& name) { return platform::ansiFromWide(name.native()); }
+
 bool anyVisibleMatch(const std::filesystem::path& folder, std::string_view pattern) {
   if (namesNothing(folder)) return false;
   FolderListing listing(folder.empty() ? std::filesystem::path(L".") : folder);

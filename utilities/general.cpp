@@ -15,12 +15,12 @@ namespace {
 constexpr std::string_view kModule = "modGeneral";
 }  // namespace
 
-std::string helpFilePath(const std::filesystem::path& folder) {
+std::filesystem::path helpFilePath(const std::filesystem::path& folder) {
   using platform::ApplicationInfo;
   const std::filesystem::path html = folder / ApplicationInfo::kHelpHtmlIndex;
   std::error_code error;
   const bool useHtml = ApplicationInfo::kHelpPrefersHtml && std::filesystem::is_regular_file(html, error);
-  return vb::utf8ToCp1252((useHtml ? html : folder / ApplicationInfo::kHelpFile).string());
+  return useHtml ? html : folder / ApplicationInfo::kHelpFile;
 }
 
 // An installed program's help is in share/scopster, not beside it in bin/.
@@ -28,7 +28,7 @@ void gGShowHelp(const DocumentOpener& open, bool& bError) { showHelpIn(platform:
 
 void showHelpIn(const std::filesystem::path& folder, const DocumentOpener& open, bool& bError) {
   diagnostics::ErrorTrap trap{kModule, "gGShowHelp", bError};
-  std::string path;
+  std::filesystem::path path;
   std::int32_t shellResult = 0;
   if (!trap.step(1, [&] { path = helpFilePath(folder); })) return;
   if (!trap.step(2, [&] {

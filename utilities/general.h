@@ -16,9 +16,9 @@
 
 namespace utilities {
 
-// Opens a document with its viewer, with platform::openDocument's results.
-// Passed in, so that these routines need no desktop toolkit.
-using DocumentOpener = std::function<std::int32_t(std::string_view)>;
+// Opens a file with its viewer, with platform::openFile's results. Passed
+// in, so that these routines need no desktop toolkit.
+using DocumentOpener = std::function<std::int32_t(const std::filesystem::path&)>;
 
 // Opens the help from the application's folder with its viewer: the
 // compiled Scopster.chm, or where HTML is preferred and present, the page
@@ -27,9 +27,8 @@ using DocumentOpener = std::function<std::int32_t(std::string_view)>;
 void gGShowHelp(const DocumentOpener& open, bool& bError);
 // The same for the help in folder (the application's folder in gGShowHelp).
 void showHelpIn(const std::filesystem::path& folder, const DocumentOpener& open, bool& bError);
-// The document to open from folder, as Windows-1252 text like every path the
-// program holds.
-std::string helpFilePath(const std::filesystem::path& folder);
+// The document to open from folder.
+std::filesystem::path helpFilePath(const std::filesystem::path& folder);
 
 // The main window's start-up: version text, message box title, region-change
 // check and restored placement, in that order.

@@ -150,14 +150,14 @@ void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::stri
   splitInto(bytes, lines, header, ends, keepAtMost);
 }
 
-std::optional<std::string> readFileBytes(const std::string& fileName) { return readVisibleFile(fileName); }
+std::optional<std::string> readFileBytes(const HeldPath& fileName) { return readVisibleFile(fileName); }
 
-std::int32_t mnCountFileLines(const std::string& fileName) {
+std::int32_t mnCountFileLines(const HeldPath& fileName) {
   const std::optional<std::string> content = readVisibleFile(fileName);
   return content ? countLines(*content) : 0;
 }
 
-void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header, LineEnds ends) {
+void gReadFileLines(const HeldPath& fileName, LineList& lines, std::string& header, LineEnds ends) {
   const std::optional<std::string> content = readVisibleFile(fileName);
   if (!content) {
     lines.assign(1, std::string());

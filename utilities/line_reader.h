@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "utilities/vb_path.h"
+
 namespace utilities {
 
 enum class LineEnds { Crlf, Any };
@@ -46,11 +48,11 @@ class LineCursor {
   bool lfSearched_ = false;
 };
 
-// fileName is a path as the program holds it (Windows-1252, either slash).
+// fileName is mapped with nativePath.
 // A missing file (or a folder, or a hidden file) reads as no lines; a file that
 // exists but cannot be read raises its file error (untrapped: the caller's trap
 // reports it) and leaves lines and header as they were. The file is read once.
-void gReadFileLines(const std::string& fileName, LineList& lines, std::string& header,
+void gReadFileLines(const HeldPath& fileName, LineList& lines, std::string& header,
                     LineEnds ends = LineEnds::Crlf);
 
 // The lines of bytes, as gReadFileLines reads them from a file.
@@ -69,10 +71,10 @@ void splitFirstFileLineViews(std::string_view bytes, LineViews& lines, std::stri
 
 // The bytes of a file as gReadFileLines reads it; nothing when it does not
 // exist (or is a folder or hidden). Raises the read failure.
-std::optional<std::string> readFileBytes(const std::string& fileName);
+std::optional<std::string> readFileBytes(const HeldPath& fileName);
 
 // Number of lines in the file, 0 when it does not exist.
-std::int32_t mnCountFileLines(const std::string& fileName);
+std::int32_t mnCountFileLines(const HeldPath& fileName);
 std::int32_t countLines(std::string_view bytes, LineEnds ends = LineEnds::Crlf);
 
 // True when the bytes hold a LF but no CR LF: a file whose line ends were

@@ -42,8 +42,8 @@ bool entryExists(const fs::path& path) {
 // Walks vbPath from its start, replacing each component that does not exist
 // with that spelling by its unique case-insensitive match. After the first
 // component that cannot be matched, the rest stays as written.
-fs::path matchCaseByComponent(std::string_view vbPath) {
-  fs::path result = isSeparator(vbPath.front()) ? fs::path("/") : fs::path();
+fs::path matchCaseByComponent(const fs::path& base, std::string_view vbPath) {
+  fs::path result = base.empty() && isSeparator(vbPath.front()) ? fs::path("/") : base;
   bool resolving = true;
   for (const std::string_view component : splitComponents(vbPath)) {
     std::string native = vb::cp1252ToUtf8(component);
@@ -62,14 +62,25 @@ fs::path matchCaseByComponent(std::string_view vbPath) {
 }
 }  // namespace
 
-std::filesystem::path nativePath(std::string_view vbPath) {
-  if (hasDriveLetter(vbPath)) return fs::path(std::string(vbPath));
+std::filesystem::path nativePath(const HeldPath& path) {
+  const std::string_view vbPath = path.written;
+  if (path.native.empty() && hasDriveLetter(vbPath)) return fs::path(vb::cp1252ToUtf8(vbPath));
+  if (vbPath.empty()) return path.native;
   std::string written = vb::cp1252ToUtf8(vbPath);
   std::replace(written.begin(), written.end(), '\\', '/');
-  fs::path asWritten(std::move(written));
+  fs::path asWritten(path.native.native() + written);
   // The usual case costs one lookup; only a miss walks the folders.
-  if (vbPath.empty() || entryExists(asWritten)) return asWritten;
-  return matchCaseByComponent(vbPath);
+  if (entryExists(asWritten)) return asWritten;
+  return matchCaseByComponent(path.native, vbPath);
+}
+
+std::string pathText(const std::filesystem::path& path) { return path.native(); }
+
+std::filesystem::path pathFromText(std::string_view utf8) { return fs::path(std::string(utf8)); }
+
+std::filesystem::path nativeFolderOf(const std::filesystem::path& path) {
+  const std::size_t cut = path.native().find_last_of('/');
+  return cut == std::string::npos ? fs::path() : fs::path(path.native().substr(0, cut + 1));
 }
 
 }  // namespace utilities

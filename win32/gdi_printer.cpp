@@ -144,7 +144,7 @@ void GdiPrinter::printLine(std::string_view text) {
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const RECT area = pageArea(context_);
   const int width = area.right - area.left;
-  const std::wstring wide = wideFromCp1252(text);
+  const std::wstring wide = wideFromUtf8(text);
   std::wstring_view rest = wide;
   const std::size_t indentBlanks = leadingBlanks(rest) + kContinuationIndent;
   SIZE blank{};

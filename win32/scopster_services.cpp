@@ -21,7 +21,7 @@ forms::ScopsterServices scopsterServices(diagnostics::Dialogs& dialogs) {
     return std::make_unique<GdiPrinter>(defaultPrinterTarget());
   };
   services.applicationFolder = platform::applicationFolder();
-  services.openDocument = &platform::openDocument;
+  services.openHelpFile = &platform::openFile;
   return services;
 }
 

@@ -274,7 +274,7 @@ void ScopsterWindow::clearList() {
 }
 
 void ScopsterWindow::appendLine(std::string_view line) {
-  const std::wstring text = wideFromCp1252(line);
+  const std::wstring text = wideFromUtf8(line);
   const LRESULT added = ::SendMessageW(control(ids::lstText), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (added == LB_ERR || added == LB_ERRSPACE) vb::raise(vb::err::OutOfMemory);
   widenListFor(text);
@@ -309,7 +309,7 @@ std::int16_t ScopsterWindow::autoScrollValue() const {
 }
 
 void ScopsterWindow::setRunTimeCaption(std::string_view caption) {
-  checkedSetText(controlOf(ScopsterControl::lblRunTime), wideFromCp1252(caption));
+  checkedSetText(controlOf(ScopsterControl::lblRunTime), wideFromUtf8(caption));
 }
 
 void ScopsterWindow::setProcessingVisible(bool visible) {
@@ -317,15 +317,15 @@ void ScopsterWindow::setProcessingVisible(bool visible) {
 }
 
 void ScopsterWindow::setSourceFileCaption(std::string_view caption) {
-  checkedSetText(controlOf(ScopsterControl::lblSourceFile), wideFromCp1252(caption));
+  checkedSetText(controlOf(ScopsterControl::lblSourceFile), wideFromUtf8(caption));
 }
 
 void ScopsterWindow::setPublicCaption(std::string_view caption) {
-  checkedSetText(controlOf(ScopsterControl::lblPublic), wideFromCp1252(caption));
+  checkedSetText(controlOf(ScopsterControl::lblPublic), wideFromUtf8(caption));
 }
 
 void ScopsterWindow::setSearchFileCaption(std::string_view caption) {
-  checkedSetText(controlOf(ScopsterControl::lblSearchFile), wideFromCp1252(caption));
+  checkedSetText(controlOf(ScopsterControl::lblSearchFile), wideFromUtf8(caption));
 }
 
 void ScopsterWindow::repaint() {
@@ -375,7 +375,7 @@ std::string ScopsterWindow::listLine(std::int32_t index) const {
   const LRESULT copied = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   if (copied == LB_ERR) vb::raise(vb::err::InvalidPropertyValue);
   text.resize(static_cast<std::size_t>(copied));
-  return cp1252FromWide(text);
+  return utf8FromWide(text);
 }
 
 void ScopsterWindow::showListMoves() {

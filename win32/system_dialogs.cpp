@@ -41,7 +41,7 @@ int SystemDialogs::messageBox(std::string_view prompt, int style, std::string_vi
 
 std::wstring fileDialogFilter(std::string_view filter) {
   if (filter.empty()) return {};
-  std::wstring list = wideFromCp1252(filter);
+  std::wstring list = wideFromUtf8(filter);
   std::size_t parts = 1;
   for (wchar_t& character : list)
     if (character == L'|') {
@@ -55,9 +55,9 @@ std::wstring fileDialogFilter(std::string_view filter) {
 
 std::string SystemDialogs::openFile(const diagnostics::FileOpenRequest& request) {
   const std::wstring filter = fileDialogFilter(request.filter);
-  const std::wstring title = wideFromCp1252(request.title);
-  const std::wstring folder = platform::wideFromAnsi(request.initialFolder);
-  std::wstring file = platform::wideFromAnsi(request.fileName);
+  const std::wstring title = wideFromUtf8(request.title);
+  const std::wstring folder = wideFromUtf8(request.initialFolder);
+  std::wstring file = wideFromUtf8(request.fileName);
   if (file.size() >= kPathCapacity) vb::raise(vb::err::BadFileNameOrNumber);
   file.resize(kPathCapacity, L'\0');
 
@@ -78,8 +78,8 @@ std::string SystemDialogs::openFile(const diagnostics::FileOpenRequest& request)
     return request.fileName;
   }
   file.resize(file.find(L'\0'));
-  // Paths are held in the ANSI code page, as every file call reads them.
-  return platform::ansiFromWide(file);
+  // A path from the system stays itself: the program holds paths as UTF-8.
+  return utf8FromWide(file);
 }
 
 std::string SystemDialogs::multiLineText(std::string_view caption) { return multiLineText_(caption); }

@@ -1,6 +1,6 @@
 #pragma once
-// Window texts are wide; the form logic's texts are UTF-8, and the result
-// list's are the Windows-1252 bytes of the files. These convert at the view.
+// Window texts are wide; the form logic's texts are UTF-8, and the product
+// texts and message boxes Windows-1252. These convert at the view.
 
 #include <windows.h>
 

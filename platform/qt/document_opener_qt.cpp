@@ -50,4 +50,10 @@ std::int32_t openDocument(std::string_view pathOrUrl) {
   return QDesktopServices::openUrl(target) ? kOpened : kNoAssociation;
 }
 
+std::int32_t openFile(const std::filesystem::path& file) {
+  const QString text = qStringFromPath(file);
+  if (file.empty() || !QFileInfo::exists(text)) return kFileNotFound;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath())) ? kOpened : kNoAssociation;
+}
+
 }  // namespace platform

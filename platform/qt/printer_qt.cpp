@@ -102,7 +102,8 @@ void QtPrinter::printLine(std::string_view text) {
   font.setPointSizeF(fontSize_);
   painter_->setFont(font);
   const QFontMetricsF metrics(painter_->font(), printer_.get());
-  for (const PrintedPiece& piece : wrapToWidth(qStringFromCp1252(text), painter_->font(), *printer_, printer_->width())) {
+  const QString line = QString::fromStdString(std::string(text));
+  for (const PrintedPiece& piece : wrapToWidth(line, painter_->font(), *printer_, printer_->width())) {
     startPageIfFull(metrics.height());
     painter_->drawText(QPointF(piece.left, nextLineTop_ + metrics.ascent()), piece.text);
     nextLineTop_ += metrics.lineSpacing();

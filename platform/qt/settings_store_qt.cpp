@@ -57,9 +57,9 @@ void requireReadableFile(const std::filesystem::path& file) {
 std::string textOf(const QVariant& value) {
   // An unquoted "a, b" written by hand reads as a list.
   if (value.typeId() == QMetaType::QStringList) {
-    return cp1252FromQString(value.toStringList().join(u", "));
+    return value.toStringList().join(u", ").toStdString();
   }
-  return cp1252FromQString(value.toString());
+  return value.toString().toStdString();
 }
 
 // Puts the key back as it was after a failed write. QSettings keeps unwritten
@@ -116,7 +116,7 @@ void QtSettingsStore::saveSetting(std::string_view application, std::string_view
   const QVariant previous = reader.value(path);
   static_cast<void>(reader.allKeys());
   QSettings writer(qStringFromPath(file), QSettings::IniFormat);
-  writer.setValue(path, qStringFromCp1252(value));
+  writer.setValue(path, QString::fromStdString(std::string(value)));
   writer.sync();
   if (writer.status() == QSettings::NoError) return;
   restore(writer, path, previous);

@@ -11,9 +11,16 @@ namespace {
 
 cli::ProjectGroup readGroup(const std::string& group, const std::atomic<bool>* stop = nullptr) {
   bool bError = false;
-  cli::ProjectGroup listed = cli::projectsOfGroup(group, utilities::LineEnds::Crlf, stop, bError);
+  cli::ProjectGroup listed =
+      cli::projectsOfGroup(utilities::pathFromText(group), utilities::LineEnds::Crlf, stop, bError);
   EXPECT_FALSE(bError);
   return listed;
+}
+
+std::vector<std::string> texts(const std::vector<utilities::HeldPath>& paths) {
+  std::vector<std::string> shown;
+  for (const utilities::HeldPath& path : paths) shown.push_back(utilities::pathText(path));
+  return shown;
 }
 
 TEST(ProjectGroupTest, OneProjectUnderManySpellingsIsListedOnce) {
@@ -24,8 +31,8 @@ TEST(ProjectGroupTest, OneProjectUnderManySpellingsIsListedOnce) {
                                       "Project=B\\b.vbp\r\nProject=\xC9t\xE9\\c.vbp\r\nProject=\xE9T\xC9\\C.vbp\r\n")
                                 .string();
   const std::string folder = group.substr(0, group.size() - 5);  // up to "G.vbg"
-  EXPECT_EQ(readGroup(group).projects,
-            (std::vector<std::string>{folder + "A\\a.vbp", folder + "B\\b.vbp", folder + "\xC9t\xE9\\c.vbp"}));
+  EXPECT_EQ(texts(readGroup(group).projects),
+            (std::vector<std::string>{folder + "A\\a.vbp", folder + "B\\b.vbp", folder + "\xC3\x89t\xC3\xA9\\c.vbp"}));
 }
 
 TEST(ProjectGroupTest, GroupsItNamesAreSetApart) {
@@ -35,7 +42,7 @@ TEST(ProjectGroupTest, GroupsItNamesAreSetApart) {
   const std::string folder = group.substr(0, group.size() - 5);
   const cli::ProjectGroup listed = readGroup(group);
   EXPECT_EQ(listed.groups, (std::vector<std::string>{folder + "G.vbg", folder + "sub\\Other.VBG"}));
-  EXPECT_EQ(listed.projects, (std::vector<std::string>{folder + "P.vbp"}));
+  EXPECT_EQ(texts(listed.projects), (std::vector<std::string>{folder + "P.vbp"}));
 }
 
 TEST(ProjectGroupTest, AStopEndsTheReading) {

@@ -68,17 +68,24 @@ TEST(ScanCommandTest, UnreadableFileIsAnsweredWithAbortAndExits2) {
 }
 #endif
 
-TEST(ScanCommandTest, TextIsWindows1252InsideAndUtf8Outside) {
+// Folder and project names stay as the system gave them, whatever script they
+// are in; the entries and the code are Windows-1252 inside and UTF-8 outside.
+TEST(ScanCommandTest, ProjectsUnderAnyNameRunAndShowIt) {
 #ifdef _WIN32
-  GTEST_SKIP() << "the folder name is written as UTF-8 bytes, which Windows file names are not";
+  GTEST_SKIP() << "the names are written as UTF-8 bytes, which Windows file names are not";
 #endif
-  test_support::TempDir dir;
-  dir.write("caf\xC3\xA9/m.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
-  const std::string project = dir.write("caf\xC3\xA9/P.vbp", "Module=m; m.bas\r\n").string();
-  const Result result = scan({project});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.out.find("caf\xC3\xA9/m.bas\n"), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("Public Sub Gr\xC3\xBC\xC3\x9F()\n"), std::string::npos) << result.out;
+  for (const std::string name : {"\u0141\u00F3d\u017A", "\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", "\u65E5\u672C\u8A9E"}) {
+    SCOPED_TRACE(name);
+    test_support::TempDir dir;
+    dir.write(name + "/caf\xC3\xA9.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
+    const std::string project = dir.write(name + "/" + name + ".vbp", "Module=m; caf\xE9.bas\r\n").string();
+    const Result result = scan({project});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.out, project + "\n    " + dir.str() + "/" + name +
+                              "/caf\xC3\xA9.bas\n        Public Sub Gr\xC3\xBC\xC3\x9F()\n        Unused\n\n");
+    const Result failed = scan({dir.write(name + "/W.vbp", "Module=m; caf*.bas\r\n").string()});
+    EXPECT_NE(failed.err.find("\nFile: " + dir.str() + "/" + name + "/caf*.bas\n"), std::string::npos) << failed.err;
+  }
 }
 
 // A 40,000-line module: the names declared at its end get their verdicts.

@@ -29,6 +29,7 @@ TEST(TerminalOutputTest, ControlCharactersBecomeQuestionMarks) {
       {"a\nb\tc\rd", true, "a\nb\tc?d"},
       {"x\xC2\x9D" "0;t\xC2\x9C" "y", false, "x?0;t?y"},  // OSC and ST as C1 characters
       {"caf\xC3\xA9 \xC2\xA0\xE2\x82\xAC", false, "caf\xC3\xA9 \xC2\xA0\xE2\x82\xAC"},
+      {"latin1 \x9B" "2J caf\xE9 \xE6\x97", false, "latin1 ?2J caf? ??"},  // no UTF-8: a lone CSI, a cut sequence
   };
   for (const Case& c : cases) EXPECT_EQ(cli::terminalSafe(c.text, c.keepLayout), c.shown) << c.text;
   // Windows-1252 0x9D is U+009D, the same command.

@@ -40,7 +40,7 @@ TEST_F(ErrorHandlerTest, LogRecordIsFourQuotedLinesWithTheLocationAndError) {
 // The box and the record name the file a failure was about, after the text.
 TEST_F(ErrorHandlerTest, FailureAboutAFileNamesIt) {
   vb::VbError failure = vb::VbError::standard(70);
-  failure.setFile("C:\\VB\\Caf\xE9.bas");
+  failure.setFile("C:\\VB\\Caf\xC3\xA9.bas");
   EXPECT_EQ(diagnostics::gnErrorHandler("frmScopster", "mbPublicInFile", 3, failure), 3);
   const auto& box = handler.dialogs().boxes().at(0);
   EXPECT_EQ(box.prompt, "Source: frmScopster.mbPublicInFile.3\r\n\r\nPermission denied\r\nFile: C:\\VB\\Caf\xE9.bas");

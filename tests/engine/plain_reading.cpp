@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "runtime/codepage.h"
 #include "utilities/file_exists.h"
 #include "utilities/vb_path.h"
 
@@ -465,7 +466,7 @@ std::vector<std::string> resultList(const std::string& path, LineEnds ends) {
   if (!anyDeclaring) return list;
   for (const Entry& entry : project.entries)
     if (!fileExists(entry.path)) {
-      list.push_back("Can't find file '" + entry.path + "'");
+      list.push_back("Can't find file '" + vb::cp1252ToUtf8(entry.path) + "'");
       return list;
     }
   // Each file once, under the entry that lists it first.
@@ -493,8 +494,8 @@ std::vector<std::string> resultList(const std::string& path, LineEnds ends) {
     const DeclaringFile file = readDeclarations(sources[f], form);
     for (const Declaration& declaration : file.declarations) {
       if (usedElsewhere(declaration, others, project.subMain)) continue;
-      list.push_back("    " + firstEntries[f]->path);
-      list.push_back("        " + sources[f].lines[static_cast<std::size_t>(declaration.line - 1)]);
+      list.push_back("    " + vb::cp1252ToUtf8(firstEntries[f]->path));
+      list.push_back("        " + vb::cp1252ToUtf8(sources[f].lines[static_cast<std::size_t>(declaration.line - 1)]));
       list.emplace_back(usedInOwnFile(declaration, sources[f], file, form) ? "        Private" : "        Unused");
       list.emplace_back();
     }

@@ -13,7 +13,8 @@
 namespace plain_reading {
 
 // The result list of one run over the project at path (as typed): the path,
-// then four lines per reported declaration, or the line that ended the run.
+// then four lines per reported declaration, or the line that ended the run;
+// shown as UTF-8, as the window shows it.
 std::vector<std::string> resultList(const std::string& project,
                                     utilities::LineEnds ends = utilities::LineEnds::Any);
 

@@ -12,6 +12,7 @@
 #include "engine/run_events.h"
 #include "forms/result_list_presenter.h"
 #include "forms/result_list_view.h"
+#include "utilities/vb_path.h"
 
 namespace engine_test {
 
@@ -92,7 +93,7 @@ struct AnalysisRun {
   explicit AnalysisRun(std::string project,
                        std::chrono::milliseconds yieldInterval = engine::Analyser::kDefaultYieldInterval)
       : analyser(events, yieldInterval) {
-    analyser.setProject(std::move(project));
+    analyser.setProject(utilities::pathFromText(project));
   }
   void go() { analyser.mAnalyse(bError); }
 };

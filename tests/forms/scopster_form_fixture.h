@@ -31,8 +31,8 @@ class ScopsterFormTest : public ::testing::Test {
     given.showSplash = [this] { return std::make_unique<Splash>(splashOpen); };
     given.showAboutBox = [this] { ++aboutBoxes; };
     given.applicationFolder = platform::applicationFolder();
-    given.openDocument = [this](std::string_view path) {
-      opened.emplace_back(path);
+    given.openHelpFile = [this](const std::filesystem::path& path) {
+      opened.emplace_back(path.string());
       return 42;
     };
     given.yieldInterval = std::chrono::milliseconds(0);

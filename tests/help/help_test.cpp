@@ -114,23 +114,30 @@ TEST(HelpTest, CompiledHelpHoldsEveryPage) {
 TEST(HelpTest, HelpOpensTheHtmlIndexBesideTheExecutable) {
   platform_test::UrlRecorder recorder("file");
   bool bError = false;
-  utilities::gGShowHelp(platform::openDocument, bError);
+  utilities::gGShowHelp(platform::openFile, bError);
   EXPECT_FALSE(bError);
   ASSERT_EQ(recorder.urls().size(), 1u);
   const std::filesystem::path opened = recorder.urls()[0].toLocalFile().toStdString();
   EXPECT_EQ(opened, platform::applicationFolder() / "help" / "index.html");
 }
 
-TEST(HelpTest, WithoutTheHtmlPagesTheCompiledHelpIsOpened) {
+// The help is found from an application folder of any name; without the HTML
+// pages, the compiled help is opened.
+TEST(HelpTest, HelpOpensFromAFolderOfAnyName) {
   const test_support::TempDir folder;
-  folder.write("Scopster.chm", "compiled");
-  folder.write("help/other.html", "no index");
-  platform_test::UrlRecorder recorder("file");
-  bool bError = false;
-  utilities::showHelpIn(folder.path(), platform::openDocument, bError);
-  EXPECT_FALSE(bError);
-  ASSERT_EQ(recorder.urls().size(), 1u);
-  EXPECT_EQ(std::filesystem::path(recorder.urls()[0].toLocalFile().toStdString()), folder.path() / "Scopster.chm");
+  for (const std::string name : {"\u0141\u00F3d\u017A", "\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", "\u65E5\u672C\u8A9E"}) {
+    for (const bool html : {false, true}) {
+      SCOPED_TRACE(name + (html ? " (HTML)" : " (compiled)"));
+      const std::filesystem::path compiled = folder.write(name + "/Scopster.chm", "compiled");
+      const std::filesystem::path page = folder.write(name + "/help/" + (html ? "index.html" : "other.html"), "page");
+      platform_test::UrlRecorder recorder("file");
+      bool bError = false;
+      utilities::showHelpIn(compiled.parent_path(), platform::openFile, bError);
+      EXPECT_FALSE(bError);
+      ASSERT_EQ(recorder.urls().size(), 1u);
+      EXPECT_EQ(std::filesystem::path(recorder.urls()[0].toLocalFile().toStdString()), html ? page : compiled);
+    }
+  }
 }
 
 }  // namespace

@@ -46,6 +46,22 @@ class FrmScopsterRunTest : public window_test::WindowTest {
   engine_test::ProjectFixture project;
 };
 
+// A path from the browse dialog that Windows-1252 cannot spell goes through the
+// source box to the run, the list and the recent files as itself.
+TEST_F(FrmScopsterRunTest, ProjectsUnderAnyNameRunFromTheBrowseDialog) {
+  for (const std::string name : {"\u0141\u00F3d\u017A", "\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", "\u65E5\u672C\u8A9E"}) {
+    SCOPED_TRACE(name);
+    const std::string module = project.write(name + "/m.bas", "Public Sub Gr\xFC\xDF()\r\nEnd Sub\r\n");
+    const std::string path = project.write(name + "/" + name + ".vbp", "Module=m; m.bas\r\n");
+    errors.dialogs().queueFile(path);
+    action("mnuFileOpenProject").trigger();
+    button().click();
+    EXPECT_EQ(listLines(), (std::vector<std::string>{path, "    " + module, "        Public Sub Gr\u00FC\u00DF()",
+                                                     "        Unused", ""}));
+    EXPECT_EQ(store.value("mnuFileLastFile1"), "&1 " + path);
+  }
+}
+
 // A selection move lays out the rows added since the last layout: done for
 // every result group, a run costs the square of its length. The list is laid
 // out once for each paint of the window instead, and ends scrolled down with

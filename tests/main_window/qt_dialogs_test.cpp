@@ -13,7 +13,6 @@
 #include <string>
 
 #include "main_window/qt_dialogs.h"
-#include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "tests/support/modal_dialogs.h"
 #include "tests/support/test_support.h"
@@ -112,10 +111,10 @@ TEST(QtDialogsTest, OtherBoxesKeepTheirButtonsDefaultAndWayOut) {
 
 TEST(QtDialogsTest, FileDialogReturnsTheChosenFileOrTheGivenNameOnCancel) {
   test_support::TempDir dir;
-  const auto project = dir.write("Proj\xC3\xA9/App.vbp", "Type=Exe\r\n");  // not ASCII
+  const auto project = dir.write("\u0141\u00F3d\u017A/App.vbp", "Type=Exe\r\n");  // not in Windows-1252
   const QString folder = QString::fromStdString(project.parent_path().string());
   const diagnostics::FileOpenRequest request{"Source file", "Visual Basic Projects (*.vbp)|*.vbp",
-                                             "*.vbp", vb::utf8ToCp1252(folder.toStdString()), 4108};
+                                             "*.vbp", folder.toStdString(), 4108};
   const QString currentBefore = QDir::currentPath();
   for (const bool choose : {true, false}) {
     QStringList seen;
@@ -127,7 +126,7 @@ TEST(QtDialogsTest, FileDialogReturnsTheChosenFileOrTheGivenNameOnCancel) {
       choose ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
     });
     EXPECT_EQ(QtDialogs().openFile(request),
-              choose ? vb::utf8ToCp1252(project.string()) : std::string("*.vbp"));
+              choose ? project.string() : std::string("*.vbp"));
     EXPECT_EQ(seen, (QStringList{"Source file", folder, "Visual Basic Projects (*.vbp)",
                                  QString::number(QFileDialog::ExistingFile)}));
     EXPECT_EQ(QDir::currentPath(), currentBefore);

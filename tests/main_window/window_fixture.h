@@ -65,6 +65,11 @@ class WindowTest : public ::testing::Test {
   Control& control(const char* name) const { return test_support::control<Control>(*window, name); }
   QAction& action(const std::string& name) const { return control<QAction>(name.c_str()); }
   QListWidget& list() const { return control<QListWidget>("lstText"); }
+  std::vector<std::string> listLines() const {
+    std::vector<std::string> lines;
+    for (int row = 0; row < list().count(); ++row) lines.push_back(list().item(row)->text().toStdString());
+    return lines;
+  }
   void addListLine(const std::string& line) const { list().addItem(QString::fromStdString(line)); }
   std::filesystem::path pdf() const { return temp.path() / "printout.pdf"; }
 

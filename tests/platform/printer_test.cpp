@@ -113,11 +113,11 @@ TEST_F(PrinterTest, NextDocumentStartsAfreshAtTheTop) {
   printer_.printLine("more of the first");
   printer_.endDoc();
   const double firstTop = readPdfPages(pdf_).at(0).lines.at(0).top;
-  printer_.printLine("Caf\xE9 \x80 5 \x93quoted\x94");
+  printer_.printLine("Caf\u00E9 \u20AC 5 \u201Cquoted\u201D \u0141\u00F3d\u017A");
   printer_.endDoc();
   const auto pages = readPdfPages(pdf_);
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(textsOf(pages[0]), Texts{"Caf\u00E9 \u20AC 5 \u201Cquoted\u201D"});
+  EXPECT_EQ(textsOf(pages[0]), Texts{"Caf\u00E9 \u20AC 5 \u201Cquoted\u201D \u0141\u00F3d\u017A"});
   EXPECT_NEAR(pages[0].lines.at(0).top, firstTop, 0.01);
 }
 

@@ -42,7 +42,8 @@ class SettingsStoreTest : public ::testing::Test {
 TEST_F(SettingsStoreTest, OddKeysAndValuesComeBackExactlyFromTheFile) {
   // Keys and values that the INI format or QSettings treats specially.
   const Setting settings[] = {
-      {"Scopster", "key with spaces", "  padded  "},  {"Scopster", "Caf\xE9", "\x80 \xE9\xFF \x81"},
+      {"Scopster", "key with spaces", "  padded  "},
+      {"Scopster", "Caf\xE9", "/home/\u0141\u00F3d\u017A/\u0395\u03BB/\u65E5\u672C.vbp"},
       {"Scopster", "a/b", "slash in the key"},        {"General", "chkAutoScroll", "1"},
       {"Scopster/a", "b", "slash in the section"},      {"Scopster", "a\\b", "backslash in the key"},
       {"Scopster", "a%2Fb", "escape-like key"},         {"Scopster", "/lead", "leading slash"},

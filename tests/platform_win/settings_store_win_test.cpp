@@ -35,6 +35,7 @@ TEST_F(SettingsStoreWinTest, RoundTripsAreRegSzValuesOtherProgramsSee) {
       {"chkAutoScroll", "1"},
       {"frmScopster.Left", ""},
       {"key with blanks", "two  blanks"},
+      {"mnuFileLastFile1", "&1 C:\\\u0141\u00F3d\u017A\\\u0395\u03BB\u03BB\u03AC\u03B4\u03B1\\\u65E5\u672C\u8A9E.vbp"},
   };
   for (const auto& [key, value] : values) store_.saveSetting("Ombry", section_, key, value);
   store_.saveSetting("Ombry", section_, "chkAutoScroll", "0");  // overwritten, not added
@@ -57,6 +58,19 @@ TEST_F(SettingsStoreWinTest, ReadsWhatSaveSettingWroteBefore) {
       runReg(L"add " + sectionKey() + L" /v UserRegion /t REG_SZ /d 44 /f", exitCode);
   ASSERT_EQ(exitCode, 0u) << output;
   EXPECT_EQ(store_.getSetting("Ombry", section_, "UserRegion", ""), "44");
+  // Earlier builds wrote paths in the ANSI code page; 0xE9 is "\u00E9" in 1250 and 1252.
+  const std::string path = "C:\\Caf\xE9.vbp";
+  HKEY key = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kVbSettings) + "\\Ombry\\" + section_).c_str(), 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  ASSERT_EQ(::RegSetValueExA(key, "txtSource", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                             static_cast<DWORD>(path.size() + 1)),
+            ERROR_SUCCESS);
+  ::RegCloseKey(key);
+  if (::GetACP() == 1250 || ::GetACP() == 1252) {
+    EXPECT_EQ(store_.getSetting("Ombry", section_, "txtSource", ""), "C:\\Caf\u00E9.vbp");
+  }
   EXPECT_EQ(store_.getSetting("Ombry", section_, "Missing", "fallback"), "fallback");
   EXPECT_EQ(store_.getSetting("Ombry", section_ + "Missing", "UserRegion", "none"), "none");
 }

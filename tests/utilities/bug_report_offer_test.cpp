@@ -134,6 +134,18 @@ TEST_F(BugReportOfferTest, HandlerOffersOnlyAfterAbort) {
 #ifndef _WIN32
 // The offer mails the log that this record went to, not the main log when
 // that one could not take the record but still holds older lines.
+// The log is read back from where it is, whatever script its folder is named in.
+TEST_F(BugReportOfferTest, LogInAFolderOfAnyNameIsMailed) {
+  const test_support::TempDir dir;
+  for (const std::string name : {"\u0141\u00F3d\u017A", "\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", "\u65E5\u672C\u8A9E"}) {
+    SCOPED_TRACE(name);
+    offerFor(dir.write(name + "/Scopster.log", "record in " + name + "\r\n"));
+    ASSERT_FALSE(mail.sent.empty());
+    EXPECT_EQ(mail.sent.back().body, "record in " + name + "\r\n");
+  }
+  EXPECT_EQ(mail.sent.size(), 3u);
+}
+
 TEST_F(BugReportOfferTest, MailsTheLogTheRecordWentTo) {
   const auto older = handler.logFile().parent_path() / "older.log";
   writeFile(older, "\"older record\r\n\"\r\n");

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <filesystem>
 #include <string>
 
@@ -14,6 +17,7 @@
 #include "tests/support/test_support.h"
 #include "utilities/file_exists.h"
 #include "utilities/line_reader.h"
+#include "utilities/vb_path.h"
 
 namespace {
 
@@ -52,18 +56,33 @@ TEST(FileRoutinesWinTest, FolderSearchFindsNormalFilesAsWritten) {
   EXPECT_EQ(handler.boxCount(), 0u);
 }
 
-TEST(FileRoutinesWinTest, ReadsWindows1252NamesAndBytes) {
-  test_support::TempDir dir;
-  // \xE9 is "é" in the ANSI code page; the bytes inside stay as they are.
+// An entry joins the project's native folder through the ANSI code page: the
+// folder keeps letters no code page holds, the entry's byte 0xB3 reads as the
+// code page has it, letter case aside; the bytes inside stay as they are.
+TEST(FileRoutinesWinTest, EntriesJoinTheNativeFolderThroughTheAnsiCodePage) {
+  // A run started for a code page must have it, or it would pass at another.
+  if (const char* expected = std::getenv("SCOPSTER_EXPECT_ACP")) {
+    ASSERT_EQ(::GetACP(), std::stoul(expected));
+  }
+  const std::pair<UINT, const wchar_t*> letters[] = {{1250, L"\u0142"}, {1251, L"\u0456"}, {1252, L"\u00B3"}};
+  const auto known = std::find_if(std::begin(letters), std::end(letters),
+                                  [](const auto& letter) { return letter.first == ::GetACP(); });
+  if (known == std::end(letters)) GTEST_SKIP() << "no letter known for code page " << ::GetACP();
   const std::string content = "Public Caf\xE9 As Long\r\n\x80\x9F\r\n";
-  const fs::path file = dir.path() / L"Caf\u00E9.bas";
-  std::FILE* out = ::_wfopen(file.c_str(), L"wb");
-  ASSERT_NE(out, nullptr);
-  std::fwrite(content.data(), 1, content.size(), out);
-  ASSERT_EQ(std::fclose(out), 0);
-  const auto bytes = utilities::readFileBytes(dir.str() + "\\CAF\xC9.BAS");
-  ASSERT_TRUE(bytes.has_value());
-  EXPECT_EQ(*bytes, content);
+  test_support::TempDir dir;
+  for (const wchar_t* folder : {L"\u0141\u00F3d\u017A", L"\u0395\u03BB\u03BB\u03AC\u03B4\u03B1", L"\u65E5\u672C\u8A9E"}) {
+    const fs::path project = dir.path() / folder / L"P.vbp";
+    fs::create_directories(project.parent_path());
+    const fs::path module = project.parent_path() / (std::wstring(L"Mod") + known->second + L".bas");
+    std::FILE* out = ::_wfopen(module.c_str(), L"wb");
+    ASSERT_NE(out, nullptr);
+    std::fwrite(content.data(), 1, content.size(), out);
+    ASSERT_EQ(std::fclose(out), 0);
+    const utilities::HeldPath entry(utilities::nativeFolderOf(project), "MOD\xB3.BAS");
+    bool bError = false;
+    EXPECT_TRUE(utilities::gbFileExists(entry, bError)) << utilities::pathText(entry);
+    EXPECT_EQ(utilities::readFileBytes(entry).value_or("<none>"), content) << utilities::pathText(entry);
+  }
 }
 
 TEST(FileRoutinesWinTest, DevicesAndFoldersReadAsNoFile) {

@@ -49,7 +49,7 @@ TEST(GeneralTest, MissingHelpFileIsReported) {
   const test_support::TempDir emptyFolder;
   test_support::ScriptedErrorHandler handler(diagnostics::msgbox::Ok);
   bool bError = false;
-  utilities::showHelpIn(emptyFolder.path(), platform::openDocument, bError);
+  utilities::showHelpIn(emptyFolder.path(), platform::openFile, bError);
   ASSERT_EQ(handler.boxCount(), 1U);
   EXPECT_EQ(handler.prompt(0), "Source: modGeneral.gGShowHelp.ShellExecute\r\n\r\nError 2 has occurred with ShellExecute");
   EXPECT_EQ(handler.dialogs().boxes()[0].style, 48);

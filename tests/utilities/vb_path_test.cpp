@@ -7,15 +7,15 @@
 
 namespace {
 
+// The entry joins the project's native folder, whose name no code page need
+// hold; only the entry's own components are matched.
 TEST(VbPathTest, MapsProjectSpellingToTheFileSystem) {
   test_support::TempDir dir;
-  dir.write("Forms/X_BlackLight.frm", "");
-  dir.write("Café/Menu.frm", "");
-  dir.write("Mods/Ünïcode.bas", "");
-  dir.write("Mods/Šipka.bas", "");
-  dir.write("Twins/a.frm", "");
-  dir.write("Twins/A.FRM", "");
-  dir.write("Sub/Deep/File.bas", "");
+  const std::string name = "\u65E5\u672C\u8A9E \u0141\u00F3d\u017A";
+  const std::filesystem::path folder = dir.path() / name / "";
+  for (const char* file : {"Forms/X_BlackLight.frm", "Café/Menu.frm", "Mods/Ünïcode.bas", "Mods/Šipka.bas",
+                           "Twins/a.frm", "Twins/A.FRM", "Sub/Deep/File.bas"})
+    dir.write(name + "/" + file, "");
   // Project text is Windows-1252: \xC9 É, \xDC Ü, \xCF Ï, \x9A š, \xE9 é.
   const std::pair<const char*, const char*> cases[] = {
       {"Forms/X_BlackLight.frm", "Forms/X_BlackLight.frm"},
@@ -30,11 +30,11 @@ TEST(VbPathTest, MapsProjectSpellingToTheFileSystem) {
       {"Forms\\Caf\xE9.frm", "Forms/Café.frm"},
   };
   for (const auto& [written, expected] : cases)
-    EXPECT_EQ(utilities::nativePath(dir.str() + "\\" + written).string(), (dir.path() / expected).string()) << written;
+    EXPECT_EQ(utilities::nativePath({folder, written}).string(), (folder / expected).string()) << written;
 }
 
 TEST(VbPathTest, DriveLetterPathStaysAsWritten) {
-  EXPECT_EQ(utilities::nativePath("C:\\Proj\\Forms\\a.frm").string(), "C:\\Proj\\Forms\\a.frm");
+  EXPECT_EQ(utilities::nativePath("C:\\Proj\\Caf\xE9.frm").string(), "C:\\Proj\\Caf\u00E9.frm");
 }
 
 // The project folder and the file-existence test cut a path the same way.
