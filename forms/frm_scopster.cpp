@@ -39,6 +39,7 @@ constexpr std::string_view kWidestRunTimeCaption = "Run Time: 00:00:00  File: 32
 // The room the design leaves between lblProcessing and lblSourceFile.
 constexpr float kProcessingGap = 105;
 constexpr std::string_view kProcessingCaption = "Processing:";
+constexpr std::string_view kAutoScrollCaption = "A&utoScroll";
 
 // A control and its rectangle in the form's geometry.
 struct ControlPlace {
@@ -125,7 +126,14 @@ void frmScopster::placeControl(ScopsterControl control) {
 
 // "Processing:" may need more room in the view's font than the design gave
 // it; the file name beside it then starts later rather than under it.
+// AutoScroll, grown for its caption, moves left rather than out of the window.
 TwipsRect frmScopster::shownPlace(ScopsterControl control, TwipsRect place) const {
+  if (control == ScopsterControl::chkAutoScroll) {
+    place.width = std::max(place.width, view_.captionWidth(control, kAutoScrollCaption));
+    const float overflow = place.left + place.width - view_.clientWidth();
+    if (overflow > 0) place.left = std::max(0.0F, place.left - overflow);
+    return place;
+  }
   if (control == ScopsterControl::lblProcessing)
     place.width = std::max(place.width, view_.captionWidth(control, kProcessingCaption));
   if (control != ScopsterControl::lblSourceFile) return place;

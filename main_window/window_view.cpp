@@ -12,6 +12,7 @@
 #include "main_window/recent_file_menu.h"
 #include "main_window/result_list.h"
 #include "runtime/vb_error.h"
+#include "widgets/caption_fit.h"
 #include "widgets/twips_widget.h"
 #include "widgets/vb_check_box.h"
 
@@ -133,6 +134,9 @@ void WindowView::setOuterHeight(float twips) {
 // to spare for rounding.
 float WindowView::captionWidth(ScopsterControl control, std::string_view caption) const {
   const QWidget& widget = widgetOf(control);
+  // A button's own caption, with its box or frame as the style draws them.
+  if (qobject_cast<const QAbstractButton*>(&widget) != nullptr)
+    return widgets::twipsX(widgets::captionNeed(widget, 0).width(), *controls_.mainWindow);
   const auto* frame = qobject_cast<const QFrame*>(&widget);
   const QMargins margins = widget.contentsMargins();
   const int pixels = widget.fontMetrics().horizontalAdvance(fromUtf8(caption)) + margins.left() + margins.right() +

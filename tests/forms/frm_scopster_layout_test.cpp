@@ -21,6 +21,7 @@ TEST_F(FrmScopsterLayoutTest, ResizesAreRaisedToTheMinimumWidthFirstThenHeightAn
                         {50, 3000, 7000, 4800, 7000},
                         {50, 7000, 3000, 7000, 4000},
                         {90, 3000, 5000, 5665, 5000},
+                        {150, 3000, 5000, 7885, 5000},
                         {50, 9120, 7700, 9120, 7700}};
   for (const Case& c : cases) {
     newForm();
@@ -39,6 +40,10 @@ TEST_F(FrmScopsterLayoutTest, ResizesAreRaisedToTheMinimumWidthFirstThenHeightAn
     const forms::TwipsRect sourceFile = view->controlPlace(ScopsterControl::lblSourceFile);
     EXPECT_EQ(processing.width, std::max(855.0F, 11 * c.characterTwips));
     EXPECT_GE(sourceFile.left, processing.left + processing.width + 105);
+    // "A&utoScroll" grows the same way, and stays inside the window.
+    const forms::TwipsRect autoScroll = view->controlPlace(ScopsterControl::chkAutoScroll);
+    EXPECT_EQ(autoScroll.width, std::max(1095.0F, 11 * c.characterTwips));
+    EXPECT_LE(autoScroll.left + autoScroll.width, view->clientWidth());
     const forms::TwipsRect publicName = view->controlPlace(ScopsterControl::lblPublic);
     EXPECT_EQ(sourceFile.left + sourceFile.width, publicName.left + publicName.width) << "it still ends where the row under it does";
   }
