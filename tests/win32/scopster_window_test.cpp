@@ -60,11 +60,27 @@ std::vector<std::wstring> terminalLines(const std::filesystem::path& project) {
   return lines;
 }
 
+// The system's message boxes with a scripted file dialog: a test cannot pick
+// a file in the system's own.
+class SystemBoxesScriptedFiles : public diagnostics::Dialogs {
+ public:
+  SystemBoxesScriptedFiles(diagnostics::Dialogs& boxes, diagnostics::Dialogs& files) : boxes_(boxes), files_(files) {}
+  int messageBox(std::string_view prompt, int style, std::string_view title) override {
+    return boxes_.messageBox(prompt, style, title);
+  }
+  std::string openFile(const diagnostics::FileOpenRequest& request) override { return files_.openFile(request); }
+  std::string multiLineText(std::string_view caption) override { return boxes_.multiLineText(caption); }
+
+ private:
+  diagnostics::Dialogs& boxes_;
+  diagnostics::Dialogs& files_;
+};
+
 // The main window as Scopster.exe makes it, with the file dialog answered
 // from a script; the run yields at every chance, so that events come in.
 class Program {
  public:
-  explicit Program(diagnostics::Dialogs& fileDialog) : form_(window_, services(fileDialog)) {
+  explicit Program(diagnostics::Dialogs& dialogs) : form_(window_, services(dialogs)) {
     window_.attach(form_);
     form_.Form_Load();
   }
@@ -79,8 +95,8 @@ class Program {
   }
 
  private:
-  static forms::ScopsterServices services(diagnostics::Dialogs& fileDialog) {
-    forms::ScopsterServices made = win32::scopsterServices(fileDialog);
+  static forms::ScopsterServices services(diagnostics::Dialogs& dialogs) {
+    forms::ScopsterServices made = win32::scopsterServices(dialogs);
     made.yieldInterval = std::chrono::milliseconds(0);
     return made;
   }
@@ -118,6 +134,7 @@ class ScopsterWindowTest : public ::testing::Test {
   platform::RegistrySettingsStore settings_;
   win32::SystemDialogs systemDialogs_;
   diagnostics::ScriptedDialogs fileDialog_;
+  SystemBoxesScriptedFiles dialogs_{systemDialogs_, fileDialog_};
   win32_test::WindowScript script_;
   const diagnostics::InstalledServices services_{programServices()};
 };
@@ -131,7 +148,7 @@ std::filesystem::path sampleProject() { return kRepository / "examples" / "Sampl
 // Enter on the focused Analyse button and a click both run the analysis; the
 // list then holds what the terminal prints, line for line.
 TEST_F(ScopsterWindowTest, AnalysisListsWhatTheTerminalPrints) {
-  Program program(fileDialog_);
+  Program program(dialogs_);
   program.setSource(sampleProject());
   // Focus moved as Tab moves it.
   ::SendMessageW(program.window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(program.control(ids::cmdAnalyse)), TRUE);
@@ -163,7 +180,7 @@ TEST_F(ScopsterWindowTest, AnalysisListsWhatTheTerminalPrints) {
 // source box is stored) and goes once the run has returned.
 TEST_F(ScopsterWindowTest, ClosingDuringARunEndsItAndTheWindow) {
   const std::filesystem::path generated = generatedProject();
-  Program program(fileDialog_);
+  Program program(dialogs_);
   program.setSource(generated);
   ::PostMessageW(program.window(), WM_CLOSE, 0, 0);
   click(program.window(), ids::cmdAnalyse);
@@ -177,7 +194,7 @@ TEST_F(ScopsterWindowTest, ClosingDuringARunEndsItAndTheWindow) {
 TEST_F(ScopsterWindowTest, PlacementComesBackFromTheRegistry) {
   RECT left{};
   {
-    Program first(fileDialog_);
+    Program first(dialogs_);
     ASSERT_TRUE(::SetWindowPos(first.window(), nullptr, 40, 30, 620, 480, SWP_NOZORDER));
     ::GetWindowRect(first.window(), &left);
     ::SendMessageW(first.window(), WM_CLOSE, 0, 0);
@@ -185,7 +202,7 @@ TEST_F(ScopsterWindowTest, PlacementComesBackFromTheRegistry) {
   }
   EXPECT_EQ(platform::getSetting("Scopster", "frmScopster.Left", ""), std::to_string(left.left * 15));
   EXPECT_EQ(platform::getSetting("Scopster", "frmScopster.Width", ""), std::to_string((left.right - left.left) * 15));
-  Program second(fileDialog_);
+  Program second(dialogs_);
   RECT restored{};
   ::GetWindowRect(second.window(), &restored);
   EXPECT_TRUE(::EqualRect(&restored, &left)) << restored.left << "," << restored.top << " " << restored.right << ","
@@ -215,12 +232,12 @@ TEST_F(ScopsterWindowTest, RecentFileMenuHoldsTheLastFourProjects) {
   const std::vector<std::wstring> expected = {L"&1 " + projects[4], L"&2 " + projects[3], L"&3 " + projects[2],
                                               L"&4 " + projects[1]};
   {
-    Program program(fileDialog_);
+    Program program(dialogs_);
     EXPECT_TRUE(recentEntries(program.window()).empty());
     for (int i = 0; i < 5; ++i) program.command(ids::mnuFileOpenProject);
     EXPECT_EQ(recentEntries(program.window()), expected);
   }
-  Program next(fileDialog_);
+  Program next(dialogs_);
   EXPECT_EQ(recentEntries(next.window()), expected);
   EXPECT_EQ(textOf(next.control(ids::txtSource)), projects[4]);
   next.command(ids::mnuFileLastFile0 + 3);
@@ -235,7 +252,7 @@ TEST_F(ScopsterWindowTest, FailuresAreAskedInTheSystemsMessageBox) {
   temp_.write("failing\\a.bas", "Public Sub A()\r\nEnd Sub\r\n");
   temp_.write("failing\\a.bcd", "Sub B()\r\n    A\r\nEnd Sub\r\n");
   const std::filesystem::path failing = temp_.write("failing\\P.vbp", "Module=a; a.bas\r\nModule=b; a.b*\r\n");
-  Program program(fileDialog_);
+  Program program(dialogs_);
   program.setSource(failing);
   script_.answerBox(IDABORT);
   click(program.window(), ids::cmdAnalyse);
@@ -260,7 +277,7 @@ TEST_F(ScopsterWindowTest, FailuresAreAskedInTheSystemsMessageBox) {
 // The About box shows the product and the bug-report switch; its fifth
 // closing asks about the newsletter, and the count is kept.
 TEST_F(ScopsterWindowTest, AboutBoxCountsItsClosings) {
-  Program program(fileDialog_);
+  Program program(dialogs_);
   std::wstring nameVersion;
   for (int closing = 1; closing <= 5; ++closing)
     script_.onWindow(L"ScopsterAbout", [&](HWND box) {
@@ -288,7 +305,7 @@ TEST_F(ScopsterWindowTest, MultiLineDialogKeepsTheTextUnlessCancelled) {
       {"Cancel", [](HWND dialog) { click(dialog, win32::controlId(Control::cmdCancel)); }, ""},
       {"close box", [](HWND dialog) { ::PostMessageW(dialog, WM_CLOSE, 0, 0); }, "  Dear Ombry,\r\nhello  "},
   };
-  Program program(fileDialog_);
+  Program program(dialogs_);
   for (const Case& c : cases) {
     std::wstring caption;
     script_.onWindow(L"ScopsterMultiLineText", [&](HWND dialog) {
