@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace platform_win_test {
 
@@ -62,8 +63,13 @@ std::string runReg(const std::wstring& arguments, DWORD& exitCode) {
   startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
   std::wstring commandLine = L"reg.exe " + arguments;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-    throw std::runtime_error("reg.exe could not be started");
+  // Wine under a loaded machine now and then refuses a start that the next
+  // attempt gets; a start that keeps failing is still the test's failure.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt)
+    started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                               &process) != 0;
+  if (!started) throw std::runtime_error("reg.exe could not be started: error " + std::to_string(::GetLastError()));
   Handle thread{process.hThread};
   Handle child{process.hProcess};
   ::CloseHandle(writeEnd.value);
