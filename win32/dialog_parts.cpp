@@ -106,7 +106,8 @@ SIZE captionRoom(HWND control, std::wstring_view text) {
   if (button) {
     const DWORD kind = style & BS_TYPEMASK;
     const bool checkBox = kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_3STATE || kind == BS_AUTO3STATE;
-    border = checkBox ? ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + 2 * edge : 4 * edge;
+    // A check box draws its caption a little after the box, more than an edge.
+    border = checkBox ? ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + 4 * edge : 4 * edge;
   }
   int widest = 0;
   const std::vector<std::wstring_view> lines = linesOf(text);
