@@ -4,7 +4,9 @@
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
 #include "runtime/vb_strings.h"
-#include "utilities/cp1252_case.h"
+#ifdef _WIN32
+#include "platform/windows_text.h"
+#endif
 
 namespace forms {
 
@@ -31,7 +33,7 @@ std::string captionPath(std::string_view caption) {
 // Names the file system takes as one: without regard to case on Windows only.
 bool samePath(std::string_view entryPath, std::string_view path) {
 #ifdef _WIN32
-  return utilities::equalsIgnoreCaseCp1252(entryPath, path);
+  return platform::sameIgnoringCase(entryPath, path);
 #else
   return entryPath == path;
 #endif

@@ -16,4 +16,8 @@ std::string ansiFromWide(std::wstring_view wide);
 std::wstring wideFromUtf8(std::string_view utf8);
 std::string utf8FromWide(std::wstring_view wide);
 
+// Two UTF-8 texts equal without regard to case, as the file system compares
+// names: any script's letters, not only those of the code page.
+bool sameIgnoringCase(std::string_view utf8, std::string_view otherUtf8);
+
 }  // namespace platform

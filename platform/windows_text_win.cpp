@@ -41,4 +41,11 @@ std::string ansiFromWide(std::wstring_view wide) { return bytesFrom(CP_ACP, wide
 std::wstring wideFromUtf8(std::string_view utf8) { return wideFrom(CP_UTF8, utf8); }
 std::string utf8FromWide(std::wstring_view wide) { return bytesFrom(CP_UTF8, wide); }
 
+bool sameIgnoringCase(std::string_view utf8, std::string_view otherUtf8) {
+  const std::wstring one = wideFromUtf8(utf8);
+  const std::wstring other = wideFromUtf8(otherUtf8);
+  return ::CompareStringOrdinal(one.data(), checkedLength(one.size()), other.data(), checkedLength(other.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace platform

@@ -54,6 +54,11 @@ TEST(RecentFilesTest, UpdateMovesTheProjectToTheTop) {
 #ifdef _WIN32
       // Windows names one file in either case: the entry stays as it is.
       {"case-insensitive", {"&1 C:\\A\\X.vbp", "", "", ""}, "c:\\a\\x.vbp", {"&1 C:\\A\\X.vbp", "", "", ""}},
+      {"any script's case", {"&1 C:\\\u0141\u00F3d\u017A.vbp"}, "c:\\\u0142\u00D3D\u0179.vbp",
+       {"&1 C:\\\u0141\u00F3d\u017A.vbp", "", "", ""}},
+      // Bytes of two letters' UTF-8 that the Windows-1252 table takes for one
+      // letter in two cases.
+      {"other letters", {"&1 C:\\\u010A.vbp"}, "C:\\\u011A.vbp", {"&1 C:\\\u011A.vbp", "&2 C:\\\u010A.vbp", "", ""}},
 #else
       {"case-sensitive", {"&1 C:\\A\\X.vbp"}, "c:\\a\\x.vbp", {"&1 c:\\a\\x.vbp", "&2 C:\\A\\X.vbp", "", ""}},
 #endif
