@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/windows_text.h"
+
 namespace win32 {
 
-// Both raise Invalid procedure call (5) for text the other side cannot hold
-// (UTF-8 that is not well formed, a lone surrogate).
-std::wstring wideFromUtf8(std::string_view utf8);
-std::string utf8FromWide(std::wstring_view wide);
+using platform::utf8FromWide;
+using platform::wideFromUtf8;
 
 std::wstring wideFromCp1252(std::string_view bytes);
 // Characters that Windows-1252 cannot hold become '?'.
