@@ -10,6 +10,7 @@
 #include "diagnostics/error_trap.h"
 #include "diagnostics/send_email.h"
 #include "forms/frm_multi_line_text.h"
+#include "forms/provided.h"
 #include "forms/send_failure_watch.h"
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
@@ -55,13 +56,6 @@ constexpr std::array<std::int16_t, 5> kPromptClosings{5, 11, 51, 101, 250};
 
 constexpr std::string_view kQuillpostQuestion =
     "Would you like to subscribe to Ombry's free Quillpost?\r\n\r\nIt's sent by email about once a month.";
-
-// A service the box was not given is an object not set.
-template <typename Function>
-const Function& service(const Function& function) {
-  if (!function) vb::raise(vb::err::ObjectNotSet);
-  return function;
-}
 
 // The contact lines, joined by CR alone.
 std::string companyContactLines() {
@@ -143,7 +137,7 @@ void frmAbout::cmdQuillpost_Click() {
   diagnostics::ErrorTrap trap{kObjectName, "cmdQuillpost_Click", bError};
   int answer = diagnostics::msgbox::No;
   if (!trap.step(1, [&] {
-        answer = service(services_.dialogs)->messageBox(kQuillpostQuestion, diagnostics::msgbox::YesNo, "Quillpost");
+        answer = provided(services_.dialogs)->messageBox(kQuillpostQuestion, diagnostics::msgbox::YesNo, "Quillpost");
       }))
     return;
   if (answer != diagnostics::msgbox::Yes) return;
@@ -174,7 +168,7 @@ void frmAbout::Form_Unload() {
 void frmAbout::lblWebSite_Click() {
   bool bError = false;
   diagnostics::ErrorTrap trap{kObjectName, "lblWebSite_Click", bError};
-  trap.step(1, [&] { utilities::raiseOnShellFailure(service(services_.openDocument)(ApplicationInfo::kWebAddress)); });
+  trap.step(1, [&] { utilities::raiseOnShellFailure(provided(services_.openDocument)(ApplicationInfo::kWebAddress)); });
 }
 
 void frmAbout::lblEMail_Click() {
@@ -194,15 +188,15 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::mStartSysInfo(bool& bError) {
   diagnostics::ErrorTrap trap{kObjectName, "mStartSysInfo", bError};
   std::optional<std::string> program;
-  if (!trap.step(1, [&] { program = service(services_.findSystemInformationProgram)(); })) return;
+  if (!trap.step(1, [&] { program = provided(services_.findSystemInformationProgram)(); })) return;
   if (program) {
     trap.step(3, [&] {
-      if (!service(services_.startSystemInformationProgram)(*program)) vb::raise(vb::err::FileNotFound);
+      if (!provided(services_.startSystemInformationProgram)(*program)) vb::raise(vb::err::FileNotFound);
     });
     return;
   }
   trap.step(4, [&] {
-    service(services_.dialogs)->messageBox("System Information Is Unavailable",
+    provided(services_.dialogs)->messageBox("System Information Is Unavailable",
                                   diagnostics::msgbox::OkOnly | diagnostics::msgbox::Exclamation,
                                   diagnostics::gsMsgBoxTitle);
   });

@@ -4,6 +4,7 @@
 
 #include "diagnostics/error_handler.h"
 #include "diagnostics/error_trap.h"
+#include "forms/provided.h"
 #include "runtime/codepage.h"
 #include "runtime/vb_error.h"
 #include "utilities/general_routines.h"
@@ -18,11 +19,7 @@ constexpr std::string_view kObjectName = "frmMultiLineText";
 constexpr float kInnerWidth = 4125;
 constexpr float kInnerHeight = 3060;
 
-diagnostics::Dialogs& installedDialogs() {
-  diagnostics::Dialogs* dialogs = diagnostics::errorHandlerSetup().dialogs;
-  if (dialogs == nullptr) vb::raise(vb::err::ObjectNotSet);
-  return *dialogs;
-}
+diagnostics::Dialogs& installedDialogs() { return *provided(diagnostics::errorHandlerSetup().dialogs); }
 
 // The mail and the rest of the program expect CR LF; a text box may end its
 // lines in LF alone.

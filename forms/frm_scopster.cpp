@@ -9,6 +9,7 @@
 #include "diagnostics/dialogs.h"
 #include "diagnostics/error_trap.h"
 #include "diagnostics/locale_info.h"
+#include "forms/provided.h"
 #include "forms/recent_file_entries.h"
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
@@ -66,24 +67,6 @@ void makeCurrentDirectory(const std::filesystem::path& folder) {
   std::error_code failure;
   std::filesystem::current_path(folder, failure);
   if (failure) throw vb::VbError::fromErrno(failure.value());
-}
-
-// A printer that could not be made (the failure was ignored) cannot print.
-platform::Printer& printerIn(const std::unique_ptr<platform::Printer>& printer) {
-  if (!printer) vb::raise(vb::err::ObjectNotSet);
-  return *printer;
-}
-
-diagnostics::Dialogs& dialogsOf(const ScopsterServices& services) {
-  if (services.dialogs == nullptr) vb::raise(vb::err::ObjectNotSet);
-  return *services.dialogs;
-}
-
-// A service the program did not provide is an object that is not set.
-template <typename Service>
-const Service& provided(const Service& service) {
-  if (!service) vb::raise(vb::err::ObjectNotSet);
-  return service;
 }
 
 // What follows the first blank: the path of a recent-file caption.
@@ -307,8 +290,8 @@ void frmScopster::mnuFilePrint_Click() {
   std::unique_ptr<platform::Printer> printer;
   if (!trap.step(1, [&] { printer = provided(services_.printer)(); })) return;
   for (std::int32_t index = 0; index < view_.listCount(); ++index)
-    if (!trap.step(2, [&] { printerIn(printer).printLine(view_.listLine(index)); })) return;
-  trap.step(3, [&] { utilities::gPrintBylineEndDoc(printerIn(printer), 0, bError); });
+    if (!trap.step(2, [&] { provided(printer)->printLine(view_.listLine(index)); })) return;
+  trap.step(3, [&] { utilities::gPrintBylineEndDoc(*provided(printer), 0, bError); });
 }
 
 void frmScopster::mnuFileLastFile_Click(std::int16_t index) {
@@ -373,7 +356,7 @@ void frmScopster::mGetFileSpec(std::string& folder, bool& bError) {
         request.flags = kBrowseFlags;
       }))
     return;
-  if (!trap.step(2, [&] { fileName = dialogsOf(services_).openFile(request); })) return;
+  if (!trap.step(2, [&] { fileName = provided(services_.dialogs)->openFile(request); })) return;
   if (!trap.step(3, [&] { folder = folderOf(fileName); })) return;
   // Cancel leaves the pattern in the file name.
   if (fileName.empty() || fileName.find('*') != std::string::npos) return;
