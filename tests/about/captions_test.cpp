@@ -102,8 +102,6 @@ TEST_F(CaptionsTest, TheMainWindowShowsItsCaptionsAtTheDesignAndTheMinimumSize) 
   window.resize(50, 50);
   QCoreApplication::processEvents();
   EXPECT_GE(expectCaptionsFit(window, "minimum "), 5);
-  const QRect button = window.findChild<QWidget*>("cmdAnalyse")->geometry();
-  EXPECT_LT(runTime->geometry().right(), button.left()) << "the counter is not under the button";
   EXPECT_LE(window.findChild<QWidget*>("lblSource")->geometry().right(), window.findChild<QWidget*>("txtSource")->x());
   const QRect processing = window.findChild<QWidget*>("lblProcessing")->geometry();
   EXPECT_LT(processing.right(), window.findChild<QWidget*>("lblSourceFile")->x());
